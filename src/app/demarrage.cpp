@@ -1,0 +1,37 @@
+#include "app/demarrage.h"
+
+#include "app/tform1.h"
+#include "profiles/tform2.h"
+#include "profiles/tform4.h"
+#include "widgets/tform3.h"
+#include "widgets/tformsdialog.h"
+
+TForm1 *Form1 = nullptr;
+TForm2 *Form2 = nullptr;
+TForm3 *Form3 = nullptr;
+TForm4 *Form4 = nullptr;
+TFormsDialog *FormsDialog = nullptr;
+
+void CreerFenetres()
+{
+    Form1 = new TForm1;
+    Form2 = new TForm2;
+    Form3 = new TForm3;
+    Form4 = new TForm4;
+    FormsDialog = new TFormsDialog;
+    Form1->demarrer();
+}
+
+void DetruireFenetres()
+{
+    delete FormsDialog;
+    delete Form4;
+    delete Form3;
+    delete Form2;
+    delete Form1;
+    FormsDialog = nullptr;
+    Form4 = nullptr;
+    Form3 = nullptr;
+    Form2 = nullptr;
+    Form1 = nullptr;
+}

@@ -1,0 +1,263 @@
+#include "app/tform1.h"
+
+#include "app/demarrage.h"
+#include "app/placementfenetre.h"
+#include "platform/systeme.h"
+#include "profiles/settingsfile.h"
+#include "profiles/tform2.h"
+#include "profiles/tform4.h"
+#include "widgets/sbitbtn.h"
+#include "widgets/scombobox.h"
+#include "widgets/sgauge.h"
+#include "widgets/skin.h"
+#include "widgets/spanel.h"
+#include "widgets/tform3.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+QLabel *nouveauLabel(QWidget *parent, const char *nom, const QString &texte, int x, int y, bool gras = false)
+{
+    auto *l = new QLabel(texte, parent);
+    l->setObjectName(QString::fromLatin1(nom));
+    QFont f = l->font();
+    f.setBold(gras);
+    l->setFont(f);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+SBitBtn *nouveauBouton(QWidget *parent, const char *nom, const QString &glyphe, const QString &indication,
+                       QRect place)
+{
+    auto *b = new SBitBtn(parent);
+    b->setObjectName(QString::fromLatin1(nom));
+    b->setGlyphe(glyphe);
+    b->setToolTip(indication);
+    b->setGeometry(place);
+    return b;
+}
+
+SComboBox *nouvelleListe(QWidget *parent, const char *nom, int x, int y, int largeur)
+{
+    auto *c = new SComboBox(parent);
+    c->setObjectName(QString::fromLatin1(nom));
+    c->setGeometry(x, y, largeur, 21);
+    return c;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Vendelair - une lettre de motivation personnalisée en quelques clics"));
+    setMinimumSize(800, 569);
+    resize(912, 592);
+    setAutoFillBackground(true);
+    QPalette fond = palette();
+    fond.setColor(QPalette::Window, QColor(0xE0, 0xE6, 0xE8));
+    setPalette(fond);
+    QFont police(QStringLiteral("Tahoma"));
+    police.setPointSize(9);
+    setFont(police);
+
+    construireControles();
+    FormCreate();
+}
+
+void TForm1::construireControles()
+{
+    // Introduction, steps 1 and 2, step 3.
+    sPanel4 = new SPanel(this);
+    sPanel4->setObjectName(QStringLiteral("sPanel4"));
+    sPanel4->setGeometry(16, 16, 338, 49);
+
+    PanGauche = new SPanel(this);
+    PanGauche->setObjectName(QStringLiteral("PanGauche"));
+    PanGauche->setGeometry(16, 80, 338, 360);
+    nouveauLabel(PanGauche, "Label4", QStringLiteral("Etape 1  -  Informations sur ma candidature"), 16, 8, true);
+    nouveauLabel(PanGauche, "sLabel1", QStringLiteral("Choix du profil:"), 16, 38);
+    nouveauLabel(PanGauche, "Label6", QStringLiteral("*"), 108, 40, true);
+    sComboBox1 = nouvelleListe(PanGauche, "sComboBox1", 120, 36, 113);
+    sBitBtn1 = nouveauBouton(PanGauche, "sBitBtn1", QStringLiteral("nouveau"),
+                             QStringLiteral("Créer un nouveau profil utilisateur"), QRect(240, 34, 25, 25));
+    sBitBtn14 = nouveauBouton(PanGauche, "sBitBtn14", QStringLiteral("modifier"),
+                              QStringLiteral("Modifier les paramètres du profil utilisateur"), QRect(268, 34, 25, 25));
+    sBitBtn15 = nouveauBouton(PanGauche, "sBitBtn15", QStringLiteral("supprimer"),
+                              QStringLiteral("Supprimer le profil utilisateur"), QRect(296, 34, 25, 25));
+    sBitBtn14->setEnabled(false);
+    sBitBtn15->setEnabled(false);
+    QLabel *experiences = nouveauLabel(PanGauche, "Label2",
+                                       QStringLiteral("Mes expériences en adéquation avec le poste:"), 16, 118);
+    nouveauLabel(PanGauche, "Label8", QStringLiteral("*"), 16 + experiences->width() + 2, 118, true);
+    sComboBox8 = nouvelleListe(PanGauche, "sComboBox8", 24, 136, 297);
+    sComboBox3 = nouvelleListe(PanGauche, "sComboBox3", 16, 160, 305);
+
+    sPanel1 = new SPanel(this);
+    sPanel1->setObjectName(QStringLiteral("sPanel1"));
+    sPanel1->setGeometry(16, 455, 338, 89);
+    Label3 = nouveauLabel(sPanel1, "Label3", QStringLiteral("Etape 3  -  Générer ma lettre"), 16, 36, true);
+    sBitBtn3 = nouveauBouton(sPanel1, "sBitBtn3", QStringLiteral("generer"),
+                             QStringLiteral("Générer ma lettre de motivation"), QRect(258, 12, 64, 64));
+
+    // The letter, under its toolbar.
+    PanDroite = new SPanel(this);
+    PanDroite->setObjectName(QStringLiteral("PanDroite"));
+    PanDroite->setGeometry(368, 16, 520, 528);
+    PanEditeur = new SPanel(PanDroite);
+    PanEditeur->setObjectName(QStringLiteral("PanEditeur"));
+    PanEditeur->setGeometry(1, 1, 518, 49);
+    sBitBtn28 = nouveauBouton(PanEditeur, "sBitBtn28", QStringLiteral("apropos"),
+                              QStringLiteral("A propos de Vendelair"), QRect(518 - 41, 8, 33, 33));
+    connect(sBitBtn28, &SBitBtn::clicked, this, &TForm1::sBitBtn28Click);
+    Editor = new QTextEdit(PanDroite);
+    Editor->setObjectName(QStringLiteral("Editor"));
+    Editor->setGeometry(1, 50, 518, 477);
+
+    // The progress of a generation hides the whole toolbar while it runs.
+    PanProgression = new SPanel(PanEditeur);
+    PanProgression->setObjectName(QStringLiteral("PanProgression"));
+    PanProgression->setBorderWidth(8);
+    PanProgression->hide();
+    BarreProgression = new SGauge(PanProgression);
+    BarreProgression->setObjectName(QStringLiteral("BarreProgression"));
+    BarreProgression->setMaxValue(512);
+    BarreProgression->setProgress(0);
+    BarreProgression->setSuffix(QStringLiteral("%"));
+    BarreProgression->setCouleurTexte(Qt::black);
+
+    TmpList = new QListWidget(this);
+    TmpList->setObjectName(QStringLiteral("TmpList"));
+    TmpList->hide();
+
+    // The only timer running from the start: it takes the start-up decision once the
+    // message loop runs.
+    TimerDemarrage = new QTimer(this);
+    TimerDemarrage->setObjectName(QStringLiteral("TimerDemarrage"));
+    TimerDemarrage->setInterval(2);
+    connect(TimerDemarrage, &QTimer::timeout, this, &TForm1::TimerDemarrageTimer);
+    TimerDemarrage->start();
+
+    connect(sComboBox1, &SComboBox::change, this, &TForm1::sComboBox1Change);
+}
+
+void TForm1::FormCreate()
+{
+    m_gauche = GaucheGaree;
+    GenerationEnCours = false;
+    DossierProgramme = ::DossierProgramme();
+    const QString temporaire = DossierTemporaire();
+    // A refused temporary folder leaves the working folder empty; a generation says so.
+    WorkFolder = temporaire.isEmpty() ? QString() : temporaire + QStringLiteral("Vendelair/");
+    SettingsFile = DossierProgramme + QStringLiteral("Vendelair.ini");
+    ListerProfiles();
+
+    sComboBox3->clear();
+    sComboBox8->clear();
+
+    const QRect pleine = PanEditeur->rect();
+    PanProgression->setGeometry(pleine);
+    BarreProgression->setGeometry(PanProgression->zoneInterieure().x(), PanProgression->zoneInterieure().y(),
+                                  PanProgression->zoneInterieure().width(), 28);
+
+    // Hints: light sky blue, at once, for ten seconds.
+    Skin::reglerBulles(QColor(0xA0, 0xD8, 0xFF), 1, 1, 10000);
+
+    const MetriquesEcran ecran = MetriquesEcranPrincipal();
+    const PlacementFenetre p = PlacementDemarrage(ecran.ecran.size(), ecran.zoneTravail.height());
+    resize(p.largeur, p.hauteur);
+    placer(GaucheGaree, p.haut);
+}
+
+void TForm1::placer(int gauche, int haut)
+{
+    m_gauche = gauche;
+    move(gauche, haut);
+}
+
+void TForm1::FormShow()
+{
+    sComboBox1Change();
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_montreeGaree)
+        m_montreeGaree = false; // it was already shown, off-screen
+    else
+        FormShow();
+}
+
+void TForm1::TimerDemarrageTimer()
+{
+    TimerDemarrage->stop();
+    if (sComboBox1->count() > 0) {
+        placer(GaucheCentree(MetriquesEcranPrincipal().zoneTravail.width(), width()), y());
+        show();
+    } else {
+        m_montreeGaree = false;
+        hide();
+        Form4->PanWelcome->show();
+        Form4->show();
+    }
+}
+
+void TForm1::demarrer()
+{
+    // The main window counts as shown from the start, parked where nobody sees it.
+    m_montreeGaree = true;
+    FormShow();
+}
+
+void TForm1::ListerProfiles()
+{
+    const ::SettingsFile fichier(SettingsFile);
+    sComboBox1->clear();
+    sComboBox1->addItems(fichier.EnumererProfiles());
+    const QString dernier = fichier.LireDernierProfile();
+    int choisi = -1;
+    for (int i = 0; i < sComboBox1->count(); ++i)
+        if (sComboBox1->itemText(i) == dernier)
+            choisi = i;
+    sComboBox1->setCurrentIndex(choisi);
+}
+
+void TForm1::sComboBox1Change()
+{
+    Label3->setText(QStringLiteral("Etape 3  -  Générer ma lettre"));
+    const ::SettingsFile fichier(SettingsFile);
+    Form2->afficherProfil(fichier.ChargerProfile(sComboBox1->currentText(), Form2->profilCourant()));
+    const bool choisi = sComboBox1->currentIndex() >= 0;
+    sBitBtn14->setEnabled(choisi);
+    sBitBtn15->setEnabled(choisi);
+}
+
+void TForm1::sBitBtn28Click()
+{
+    Form3->setWindowModality(Qt::ApplicationModal);
+    Form3->show();
+}
+
+void TForm1::FormClose()
+{
+    ::SettingsFile fichier(SettingsFile);
+    if (!fichier.EcrireDernierProfile(sComboBox1->currentText()))
+        AfficherErreurStandard(this, fichier.erreur());
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    // Whatever the write did, closing the main window ends the program.
+    event->accept();
+    qApp->quit();
+}

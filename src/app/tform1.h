@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+class QTextEdit;
+class QTimer;
+class SBitBtn;
+class SComboBox;
+class SGauge;
+class SPanel;
+
+// The main window: the application at hand on the left, the letter on the right.
+class TForm1 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+
+    QString DossierProgramme;  // ends with '/'
+    QString WorkFolder;        // the private temporary folder + "Vendelair/"; empty when refused
+    QString SettingsFile;
+    bool GenerationEnCours = false;
+
+    // The window is parked off-screen between its creation and the start-up decision.
+    static constexpr int GaucheGaree = 8000;
+    bool estGaree() const { return m_gauche >= 1600; }
+    int gauche() const { return m_gauche; }
+
+    QTimer *TimerDemarrage = nullptr;
+    SPanel *PanGauche = nullptr;
+    SPanel *sPanel4 = nullptr;
+    SPanel *sPanel1 = nullptr;
+    SPanel *PanDroite = nullptr;
+    SPanel *PanEditeur = nullptr;
+    SPanel *PanProgression = nullptr;
+    SGauge *BarreProgression = nullptr;
+    SComboBox *sComboBox1 = nullptr;
+    SComboBox *sComboBox8 = nullptr;
+    SComboBox *sComboBox3 = nullptr;
+    SBitBtn *sBitBtn1 = nullptr;
+    SBitBtn *sBitBtn14 = nullptr;
+    SBitBtn *sBitBtn15 = nullptr;
+    SBitBtn *sBitBtn3 = nullptr;
+    SBitBtn *sBitBtn28 = nullptr;
+    QLabel *Label3 = nullptr;
+    QListWidget *TmpList = nullptr;
+    QTextEdit *Editor = nullptr;
+
+public slots:
+    // Runs once the five windows exist: the window counts as shown, parked off-screen.
+    void demarrer();
+    void FormShow();
+    void TimerDemarrageTimer();
+    void ListerProfiles();
+    void sComboBox1Change();
+    void sBitBtn28Click();
+    // Places the window; while parked, it stays hidden and only remembers where it is.
+    void placer(int gauche, int haut);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void construireControles();
+
+    int m_gauche = 0;
+    // True between the start and the decision: the window counts as shown (its
+    // FormShow has run) although nothing is on screen.
+    bool m_montreeGaree = false;
+};

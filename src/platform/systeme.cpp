@@ -1,0 +1,165 @@
+#include "platform/systeme.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHash>
+#include <QMessageBox>
+#include <QWidget>
+#include <QScreen>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString g_dossierProgramme;
+std::optional<MetriquesEcran> g_metriques;
+std::function<bool(const QUrl &)> g_ouvreur;
+std::function<void(const QString &)> g_afficheurErreur;
+
+QString avecBarre(QString dossier)
+{
+    if (!dossier.endsWith(u'/'))
+        dossier += u'/';
+    return dossier;
+}
+
+// A folder is private when it is a real folder (not a link), ours, and closed to others.
+// An existing folder of ours with looser rights is tightened.
+bool rendrePrive(const QString &chemin, QString *pourquoi)
+{
+    const QByteArray local = QFile::encodeName(chemin);
+    struct stat st {};
+    if (::lstat(local.constData(), &st) != 0) {
+        if (::mkdir(local.constData(), 0700) != 0 || ::lstat(local.constData(), &st) != 0) {
+            *pourquoi = QStringLiteral("Impossible de créer le dossier temporaire %1.").arg(chemin);
+            return false;
+        }
+    }
+    if (S_ISLNK(st.st_mode) || !S_ISDIR(st.st_mode)) {
+        *pourquoi = QStringLiteral("Le dossier temporaire %1 n'est pas un vrai dossier : il est refusé.").arg(chemin);
+        return false;
+    }
+    if (st.st_uid != ::geteuid()) {
+        *pourquoi = QStringLiteral("Le dossier temporaire %1 appartient à un autre utilisateur : il est refusé.").arg(chemin);
+        return false;
+    }
+    if ((st.st_mode & 0077) != 0 && ::chmod(local.constData(), 0700) != 0) {
+        *pourquoi = QStringLiteral("Le dossier temporaire %1 ne peut pas être rendu privé.").arg(chemin);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString DossierProgramme()
+{
+    if (!g_dossierProgramme.isEmpty())
+        return g_dossierProgramme;
+    return avecBarre(QCoreApplication::applicationDirPath());
+}
+
+void RemplacerDossierProgramme(const QString &dossier)
+{
+    g_dossierProgramme = dossier.isEmpty() ? QString() : avecBarre(dossier);
+}
+
+QString DossierTemporaire(QString *erreur)
+{
+    QString pourquoi;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime)) {
+        struct stat st {};
+        const QByteArray local = QFile::encodeName(runtime);
+        // The runtime folder is used as it is, never created nor changed: it must already
+        // be ours alone.
+        if (::lstat(local.constData(), &st) == 0 && S_ISDIR(st.st_mode) && !S_ISLNK(st.st_mode)
+            && st.st_uid == ::geteuid() && (st.st_mode & 0077) == 0
+            && ::access(local.constData(), W_OK | X_OK) == 0)
+            return avecBarre(QDir::cleanPath(runtime));
+    }
+    const QString repli = avecBarre(QDir::cleanPath(QDir::tempPath()))
+        + QStringLiteral("vendelair-%1").arg(::geteuid());
+    if (rendrePrive(repli, &pourquoi))
+        return avecBarre(repli);
+    if (erreur)
+        *erreur = pourquoi;
+    return QString();
+}
+
+MetriquesEcran MetriquesEcranPrincipal()
+{
+    if (g_metriques)
+        return *g_metriques;
+    MetriquesEcran m;
+    if (const QScreen *ecran = QGuiApplication::primaryScreen()) {
+        m.ecran = ecran->geometry();
+        m.zoneTravail = ecran->availableGeometry();
+    } else {
+        m.ecran = m.zoneTravail = QRect(0, 0, 1024, 768);
+    }
+    return m;
+}
+
+void RemplacerMetriquesEcran(std::optional<MetriquesEcran> metriques)
+{
+    g_metriques = metriques;
+}
+
+std::optional<QByteArray> RessourceEmbarquee(const QString &nom)
+{
+    // Embedded items live under ":/exefile/"; their names are indexed once, in lower case.
+    static const QHash<QString, QString> index = [] {
+        QHash<QString, QString> h;
+        QDirIterator it(QStringLiteral(":/exefile"), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            it.next();
+            h.insert(it.fileName().toLower(), it.filePath());
+        }
+        return h;
+    }();
+    const auto trouve = index.constFind(nom.toLower());
+    if (trouve == index.constEnd())
+        return std::nullopt;
+    QFile f(trouve.value());
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return f.readAll();
+}
+
+bool OuvrirAvecShell(const QUrl &cible)
+{
+    if (g_ouvreur)
+        return g_ouvreur(cible);
+    return QDesktopServices::openUrl(cible);
+}
+
+void RemplacerOuvreur(std::function<bool(const QUrl &)> ouvreur)
+{
+    g_ouvreur = std::move(ouvreur);
+}
+
+void AfficherErreurStandard(QWidget *parent, const QString &message)
+{
+    if (g_afficheurErreur) {
+        g_afficheurErreur(message);
+        return;
+    }
+    QMessageBox::critical(parent, QStringLiteral("Vendelair"), message);
+}
+
+void RemplacerAfficheurErreur(std::function<void(const QString &)> afficheur)
+{
+    g_afficheurErreur = std::move(afficheur);
+}
+
+void CentrerSurBureau(QWidget *fenetre)
+{
+    const QRect zone = MetriquesEcranPrincipal().zoneTravail;
+    fenetre->move(zone.x() + (zone.width() - fenetre->width()) / 2, zone.y() + (zone.height() - fenetre->height()) / 2);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QRect>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+#include <optional>
+
+// What the program asks of the system: its own folder, a private temporary folder,
+// the screen, the embedded items and the desktop's "open with" action.
+
+// Folder of the running executable, always ending with '/'.
+QString DossierProgramme();
+// Tests put the program folder somewhere of their own (an empty path restores it).
+void RemplacerDossierProgramme(const QString &dossier);
+
+// A temporary folder private to the user, ending with '/': $XDG_RUNTIME_DIR when it is
+// a real folder of ours that nobody else can enter, otherwise "vendelair-<uid>" under
+// the system's temporary folder, created with mode 0700. A folder there that is a
+// symbolic link, belongs to someone else or cannot be made private is refused: the
+// result is then empty and *erreur says why, in French.
+QString DossierTemporaire(QString *erreur = nullptr);
+
+struct MetriquesEcran
+{
+    QRect ecran;       // the whole primary screen
+    QRect zoneTravail; // what panels and task bars leave of it
+};
+MetriquesEcran MetriquesEcranPrincipal();
+// Tests pretend to have a screen of a given size (nullopt restores the real one).
+void RemplacerMetriquesEcran(std::optional<MetriquesEcran> metriques);
+
+// The embedded items the program carries (the template corpus, the licences), looked up
+// by name without regard to case. nullopt when there is no such item.
+std::optional<QByteArray> RessourceEmbarquee(const QString &nom);
+
+// Opens a file, a web address or a mailto: address with the desktop's program for it.
+// Failures are not reported to the user; the result says whether the desktop took it.
+bool OuvrirAvecShell(const QUrl &cible);
+// Tests watch what would be opened instead of starting programs (empty restores).
+void RemplacerOuvreur(std::function<bool(const QUrl &)> ouvreur);
+
+class QWidget;
+// The program's standard error box (title "Vendelair", an error icon, OK), for the
+// unexpected failures that end a command. Tests catch the message instead.
+void AfficherErreurStandard(QWidget *parent, const QString &message);
+void RemplacerAfficheurErreur(std::function<void(const QString &)> afficheur);
+
+// Puts a window in the middle of the work area (the dialogs open there).
+void CentrerSurBureau(QWidget *fenetre);

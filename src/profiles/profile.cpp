@@ -1,0 +1,136 @@
+#include "profiles/profile.h"
+
+#include <cstring>
+
+const std::array<Profile::Champ, Profile::NombreDeChamps> &Profile::champs()
+{
+    static const std::array<Champ, NombreDeChamps> liste{{
+        {"EdPrenom", Genre::Texte},
+        {"EdNom", Genre::Texte},
+        {"CombTitre", Genre::Choix},
+        {"EdAdresse", Genre::Texte},
+        {"EdCodePostal", Genre::Texte},
+        {"EdVille", Genre::Texte},
+        {"EdTelephone", Genre::Texte},
+        {"EdMail", Genre::Texte},
+        {"CombStatutActuel", Genre::Choix},
+        {"CombMoisDispo", Genre::Choix},
+        {"CombAnneeDispo", Genre::Choix},
+        {"CombTypeMission", Genre::Choix},
+        {"MemoProfilActuel", Genre::Memo},
+        {"MemoFormation1", Genre::Memo},
+        {"MemoPrecMissions1", Genre::Memo},
+        {"MemoPrecMissions2", Genre::Memo},
+        {"MemoPrecMissions3", Genre::Memo},
+        {"MemoActMissions1", Genre::Memo},
+        {"MemoFormation2", Genre::Memo},
+        {"MemoActMissions2", Genre::Memo},
+        {"EdProfileName", Genre::Texte},
+    }};
+    return liste;
+}
+
+const QStringList &Profile::itemsTitre()
+{
+    static const QStringList l{QStringLiteral("Mr."), QStringLiteral("Mme."), QStringLiteral("Mlle.")};
+    return l;
+}
+
+const QStringList &Profile::itemsStatutActuel()
+{
+    static const QStringList l{QStringLiteral("Etudiant(e)"), QStringLiteral("Stagiaire en fin d'étude"),
+                               QStringLiteral("Sans emploi"), QStringLiteral("en CDD"),
+                               QStringLiteral("en CDI"), QStringLiteral("en Intérim")};
+    return l;
+}
+
+const QStringList &Profile::itemsMoisDispo()
+{
+    static const QStringList l{QStringLiteral("Janvier"), QStringLiteral("Février"), QStringLiteral("Mars"),
+                               QStringLiteral("Avril"), QStringLiteral("Mai"), QStringLiteral("Juin"),
+                               QStringLiteral("Juillet"), QStringLiteral("Août"), QStringLiteral("Septembre"),
+                               QStringLiteral("Octobre"), QStringLiteral("Novembre"), QStringLiteral("Décembre")};
+    return l;
+}
+
+const QStringList &Profile::itemsAnneeDispo()
+{
+    static const QStringList l = [] {
+        QStringList annees;
+        for (int a = 2007; a <= 2020; ++a)
+            annees << QString::number(a);
+        return annees;
+    }();
+    return l;
+}
+
+const QStringList &Profile::itemsTypeMission()
+{
+    static const QStringList l{QStringLiteral("un emploi"), QStringLiteral("une mission d'interim"),
+                               QStringLiteral("un stage"), QStringLiteral("un travail d'été"),
+                               QStringLiteral("une formation en alternance")};
+    return l;
+}
+
+const QStringList &Profile::verbesTypeMission()
+{
+    static const QStringList l{QStringLiteral("travailler"), QStringLiteral("vous assister"),
+                               QStringLiteral("effectuer un stage"), QStringLiteral("travailler"),
+                               QStringLiteral("effectuer une formation en alternance")};
+    return l;
+}
+
+const QStringList &Profile::nomsTypeMission()
+{
+    static const QStringList l{QStringLiteral("d'emploi"), QStringLiteral("de mission d'interim"),
+                               QStringLiteral("de stage"), QStringLiteral("de travail d'été"),
+                               QStringLiteral("de formation en alternance")};
+    return l;
+}
+
+const QStringList &Profile::itemsDuChoix(const char *cle)
+{
+    static const QStringList aucun;
+    if (!std::strcmp(cle, "CombTitre"))
+        return itemsTitre();
+    if (!std::strcmp(cle, "CombStatutActuel"))
+        return itemsStatutActuel();
+    if (!std::strcmp(cle, "CombMoisDispo"))
+        return itemsMoisDispo();
+    if (!std::strcmp(cle, "CombAnneeDispo"))
+        return itemsAnneeDispo();
+    if (!std::strcmp(cle, "CombTypeMission"))
+        return itemsTypeMission();
+    return aucun;
+}
+
+int Profile::position(const char *cle)
+{
+    const auto &liste = champs();
+    for (int i = 0; i < NombreDeChamps; ++i)
+        if (!std::strcmp(liste[i].cle, cle))
+            return i;
+    Q_ASSERT_X(false, "Profile", cle);
+    return 0;
+}
+
+QString Profile::valeur(const char *cle) const
+{
+    const int i = position(cle);
+    return champs()[i].genre == Genre::Choix ? QString::number(indexes[i]) : textes[i];
+}
+
+void Profile::definir(const char *cle, const QString &valeur)
+{
+    textes[position(cle)] = valeur;
+}
+
+int Profile::choix(const char *cle) const
+{
+    return indexes[position(cle)];
+}
+
+void Profile::definirChoix(const char *cle, int index)
+{
+    indexes[position(cle)] = index;
+}

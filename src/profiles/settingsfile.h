@@ -1,0 +1,43 @@
+#pragma once
+
+#include "profiles/profile.h"
+
+#include <QString>
+#include <QStringList>
+
+// The settings file "Vendelair.ini" beside the program: one section per profile
+// ("Profile_" followed by its name) and "DernierProfile" in "General". Every operation
+// reads the file afresh; every change replaces the file in one atomic write, so a
+// refused write leaves the previous file whole.
+class SettingsFile
+{
+public:
+    explicit SettingsFile(QString chemin) : m_chemin(std::move(chemin)) {}
+
+    const QString &chemin() const { return m_chemin; }
+
+    // Display names of the profiles in file order: every section whose name holds
+    // "Profile_" (with this case), less its first "Profile_" (in any case).
+    QStringList EnumererProfiles() const;
+    // "PROFILE" when the key or the file is missing.
+    QString LireDernierProfile() const;
+    // Overwrites the profile from the section of that name: a text or choice field keeps
+    // its value when its key is missing (a choice also when the value is not a number),
+    // a memo is emptied first. A choice outside its list becomes -1, nothing chosen.
+    Profile ChargerProfile(const QString &nom, const Profile &courant) const;
+
+    // The writes return false when the file could not be replaced; erreur() then holds
+    // the message for the user and the file on disk is unchanged.
+    bool EcrireDernierProfile(const QString &nom);
+    // Writes the 21 fields under the profile's own EdProfileName, then names it in
+    // "DernierProfile"; keys of the section beyond the 21 are kept.
+    bool SauverProfile(const Profile &profil);
+    bool SupprimerProfile(const QString &nom);
+
+    QString erreur() const { return m_erreur; }
+    static QString messageErreurEcriture(const QString &chemin);
+
+private:
+    QString m_chemin;
+    QString m_erreur;
+};

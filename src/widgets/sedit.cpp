@@ -1,0 +1,6 @@
+#include "widgets/sedit.h"
+
+SEdit::SEdit(QWidget *parent)
+    : QLineEdit(parent)
+{
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QWidget>
+
+// The About window.
+class TForm3 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TForm3(QWidget *parent = nullptr);
+};
