@@ -60,12 +60,20 @@ int valeurChiffre(char16_t c, int base)
 
 } // namespace
 
-FichierIni FichierIni::lire(const QString &chemin)
+FichierIni FichierIni::lire(const QString &chemin, bool *lisible)
 {
     QFile fichier(chemin);
+    const bool existe = QFileInfo::exists(chemin);
+    if (lisible)
+        *lisible = !existe;
     if (QFileInfo(chemin).isDir() || !fichier.open(QIODevice::ReadOnly))
         return FichierIni();
-    return depuisOctets(fichier.readAll());
+    const QByteArray octets = fichier.readAll();
+    if (fichier.error() != QFileDevice::NoError)
+        return FichierIni();
+    if (lisible)
+        *lisible = true;
+    return depuisOctets(octets);
 }
 
 FichierIni FichierIni::depuisOctets(const QByteArray &octets)

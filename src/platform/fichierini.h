@@ -28,7 +28,9 @@ public:
     FichierIni() = default;
 
     // Reads the file; a missing or unreadable file gives an empty document.
-    static FichierIni lire(const QString &chemin);
+    // *lisible (if given) is false when the file exists but could not be read: writing the
+    // document back would then replace what could not be seen.
+    static FichierIni lire(const QString &chemin, bool *lisible = nullptr);
     // Parses bytes as they would stand in a file.
     static FichierIni depuisOctets(const QByteArray &octets);
 

@@ -10,6 +10,25 @@ const QString Prefixe = QStringLiteral("Profile_");
 
 } // namespace
 
+// Reads the file before a change. A file that exists but cannot be read is not replaced
+// by a document that would lose what it holds.
+bool SettingsFile::ouvrirPourEcrire(FichierIni &ini)
+{
+    bool lisible = false;
+    ini = FichierIni::lire(m_chemin, &lisible);
+    if (!lisible)
+        m_erreur = messageErreurEcriture(m_chemin);
+    return lisible;
+}
+
+bool SettingsFile::enregistrer(const FichierIni &ini)
+{
+    if (ini.enregistrer(m_chemin))
+        return true;
+    m_erreur = messageErreurEcriture(m_chemin);
+    return false;
+}
+
 QString SettingsFile::messageErreurEcriture(const QString &chemin)
 {
     return QStringLiteral("Impossible d'écrire dans %1").arg(chemin);
@@ -59,36 +78,33 @@ Profile SettingsFile::ChargerProfile(const QString &nom, const Profile &courant)
 
 bool SettingsFile::EcrireDernierProfile(const QString &nom)
 {
-    FichierIni ini = FichierIni::lire(m_chemin);
+    FichierIni ini;
+    if (!ouvrirPourEcrire(ini))
+        return false;
     ini.ecrireChaine(General, CleDernierProfile, nom);
-    if (ini.enregistrer(m_chemin))
-        return true;
-    m_erreur = messageErreurEcriture(m_chemin);
-    return false;
+    return enregistrer(ini);
 }
 
 bool SettingsFile::SauverProfile(const Profile &profil)
 {
-    FichierIni ini = FichierIni::lire(m_chemin);
+    FichierIni ini;
+    if (!ouvrirPourEcrire(ini))
+        return false;
     const QString nom = profil.valeur("EdProfileName");
     const QString section = Prefixe + nom;
     for (const Profile::Champ &champ : Profile::champs())
         ini.ecrireChaine(section, QString::fromLatin1(champ.cle), profil.valeur(champ.cle));
     ini.ecrireChaine(General, CleDernierProfile, nom);
-    if (ini.enregistrer(m_chemin))
-        return true;
-    m_erreur = messageErreurEcriture(m_chemin);
-    return false;
+    return enregistrer(ini);
 }
 
 bool SettingsFile::SupprimerProfile(const QString &nom)
 {
-    FichierIni ini = FichierIni::lire(m_chemin);
+    FichierIni ini;
+    if (!ouvrirPourEcrire(ini))
+        return false;
     if (!ini.contientSection(Prefixe + nom))
         return true; // nothing to erase: the file is left as it is
     ini.effacerSection(Prefixe + nom);
-    if (ini.enregistrer(m_chemin))
-        return true;
-    m_erreur = messageErreurEcriture(m_chemin);
-    return false;
+    return enregistrer(ini);
 }

@@ -2,6 +2,8 @@
 
 #include "profiles/profile.h"
 
+class FichierIni;
+
 #include <QString>
 #include <QStringList>
 
@@ -38,6 +40,9 @@ public:
     static QString messageErreurEcriture(const QString &chemin);
 
 private:
+    bool ouvrirPourEcrire(FichierIni &ini);
+    bool enregistrer(const FichierIni &ini);
+
     QString m_chemin;
     QString m_erreur;
 };

@@ -89,11 +89,8 @@ private slots:
     {
         QTest::addColumn<QString>("valeur");
         QTest::newRow("vide") << QString();
-        QTest::newRow("blancs") << QString("  a  ");
-        QTest::newRow("guillemets") << QString("\"cité\"");
+        QTest::newRow("blancs et guillemets") << QString("  \"a\"; [b] ");
         QTest::newRow("egal") << QString("a=b=c");
-        QTest::newRow("point-virgule") << QString("; pas un commentaire");
-        QTest::newRow("crochets") << QString("[Pas une section]");
         QTest::newRow("typographie") << QString::fromUtf16(u"l\u2019\u0153uvre co\u00FBte 5\u00A0\u20AC");
         QTest::newRow("NUL") << QString(QChar(0)) + "x";
         QTest::newRow("longue") << QString(5000, u'\u00E9');
@@ -158,14 +155,11 @@ private slots:
         QCOMPARE(ini.versOctets(), attendu);
         QCOMPARE(FichierIni::depuisOctets(attendu).sections(),
                  QStringList({"Profils", "Options", "Nouvelle]x"}));
-    }
 
-    void ajoutDansSectionSansCle()
-    {
-        FichierIni ini = FichierIni::depuisOctets("[A]\r\n; note\r\n\r\n[B]\r\n[C]");
+        // A section without keys takes its first one after its last line that is not blank.
+        ini = FichierIni::depuisOctets("[A]\r\n; note\r\n\r\n[B]");
         ini.ecrireChaine("A", "x", "1");
-        ini.ecrireChaine("B", "y", "2");
-        QCOMPARE(ini.versOctets(), QByteArray("[A]\r\n; note\r\nx=1\r\n\r\n[B]\r\ny=2\r\n[C]\r\n"));
+        QCOMPARE(ini.versOctets(), QByteArray("[A]\r\n; note\r\nx=1\r\n\r\n[B]\r\n"));
     }
 
     void entetes_data()
@@ -200,20 +194,11 @@ private slots:
         QCOMPARE(ini.lireChaine("A\nB", "cl\r\né"), QString("1  2 3"));
     }
 
-    void clesRefusees_data()
-    {
-        QTest::addColumn<QString>("cle");
-        QTest::newRow("vide") << QString();
-        QTest::newRow("blancs") << QString(" \r\n ");
-        QTest::newRow("egal") << QString("a=b");
-        QTest::newRow("crochet") << QString("[x");
-        QTest::newRow("commentaire") << QString(";x");
-    }
     void clesRefusees()
     {
-        QFETCH(QString, cle);
         FichierIni ini = FichierIni::depuisOctets("[A]\r\n");
-        QVERIFY(!ini.ecrireChaine("A", cle, "v"));
+        for (const QString &cle : {QString(), QString(" \r\n "), QString("a=b"), QString("[x"), QString(";x")})
+            QVERIFY2(!ini.ecrireChaine("A", cle, "v"), qPrintable(cle));
         QCOMPARE(ini.versOctets(), QByteArray("[A]\r\n"));
     }
 
@@ -222,31 +207,23 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<bool>("valide");
         QTest::addColumn<int>("valeur");
-        QTest::newRow("decimal") << "42" << true << 42;
+        QTest::newRow("decimal") << "+2147483647" << true << INT_MAX;
         QTest::newRow("negatif") << "-3" << true << -3;
-        QTest::newRow("plus") << "+7" << true << 7;
         QTest::newRow("blancs") << " 7 " << true << 7;
-        QTest::newRow("0x") << "0x1F" << true << 31;
         QTest::newRow("0X") << "0X1f" << true << 31;
         QTest::newRow("dollar") << "$1F" << true << 31;
         QTest::newRow("hexa negatif") << "-0x10" << true << -16;
-        QTest::newRow("max") << "2147483647" << true << INT_MAX;
         QTest::newRow("min") << "-2147483648" << true << INT_MIN;
         QTest::newRow("min hexa") << "-0x80000000" << true << INT_MIN;
         QTest::newRow("depasse") << "2147483648" << false << 0;
-        QTest::newRow("depasse bas") << "-2147483649" << false << 0;
         QTest::newRow("hexa depasse") << "0xFFFFFFFF" << false << 0;
-        QTest::newRow("tres long") << "99999999999999999999999" << false << 0;
         QTest::newRow("2^64") << "18446744073709551616" << false << 0;
         QTest::newRow("2^64 hexa") << "0x10000000000000000" << false << 0;
         QTest::newRow("queue") << "12abc" << false << 0;
         QTest::newRow("vide") << "" << false << 0;
         QTest::newRow("signe seul") << "-" << false << 0;
         QTest::newRow("prefixe seul") << "0x" << false << 0;
-        QTest::newRow("dollar seul") << "$" << false << 0;
-        QTest::newRow("double signe") << "--1" << false << 0;
         QTest::newRow("blanc interne") << "1 2" << false << 0;
-        QTest::newRow("hexa sans prefixe") << "1F" << false << 0;
         QTest::newRow("chiffres arabes") << QString::fromUtf16(u"\u0661") << false << 0;
     }
     void entiers()
@@ -262,40 +239,31 @@ private slots:
         QCOMPARE(ini.lireEntier("A", "n", 12345), valide ? valeur : 12345);
     }
 
-    void ecritureRefusee_data()
+    void enregistrement_data()
     {
         QTest::addColumn<QString>("relatif");
-        QTest::newRow("dossier") << QString("dossier");
-        QTest::newRow("parent fichier") << QString("fichier.ini/profils.ini");
+        QTest::addColumn<bool>("reussi");
+        QTest::newRow("remplace") << QString("fichier.ini") << true;
+        QTest::newRow("dossier") << QString("dossier") << false;
+        QTest::newRow("parent fichier") << QString("fichier.ini/profils.ini") << false;
     }
-    void ecritureRefusee()
+    void enregistrement()
     {
         QFETCH(QString, relatif);
+        QFETCH(bool, reussi);
         QTemporaryDir dossier;
-        const QByteArray avant = "[Profils]\r\nNom=Jeanne\r\n";
-        QVERIFY(QDir(dossier.path()).mkpath("dossier/sous"));
-        QVERIFY(ecrireOctets(dossier.filePath("fichier.ini"), avant));
-        FichierIni ini = FichierIni::lire(dossier.filePath("fichier.ini"));
-        ini.ecrireChaine("Profils", "Nom", "Autre");
-        QVERIFY(!ini.enregistrer(dossier.filePath(relatif)));
-        QCOMPARE(lireOctets(dossier.filePath("fichier.ini")), avant);
-        QCOMPARE(QDir(dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                 QStringList({"dossier", "fichier.ini"}));
-        QCOMPARE(QDir(dossier.filePath("dossier")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 QStringList("sous"));
-    }
-
-    void remplacementSansTrace()
-    {
-        QTemporaryDir dossier;
-        const QString chemin = dossier.filePath("profils.ini");
-        QVERIFY(ecrireOctets(chemin, kProfil));
-        FichierIni ini = FichierIni::lire(chemin);
+        const QDir racine(dossier.path());
+        QVERIFY(racine.mkpath("dossier/sous"));
+        QVERIFY(ecrireOctets(racine.filePath("fichier.ini"), kProfil));
+        FichierIni ini = FichierIni::lire(racine.filePath("fichier.ini"));
         ini.ecrireChaine("Profils", "Ville", "Brest");
-        QVERIFY(ini.enregistrer(chemin));
-        QCOMPARE(lireOctets(chemin), ini.versOctets());
-        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList("profils.ini"));
-        QVERIFY(FichierIni::lire(dossier.filePath("absent.ini")).sections().isEmpty());
+        QCOMPARE(ini.enregistrer(racine.filePath(relatif)), reussi);
+        QCOMPARE(lireOctets(racine.filePath("fichier.ini")), reussi ? ini.versOctets() : kProfil);
+        // Neither a copy nor a leftover temporary file.
+        const auto tout = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden;
+        QCOMPARE(racine.entryList(tout), QStringList({"dossier", "fichier.ini"}));
+        QCOMPARE(QDir(racine.filePath("dossier")).entryList(tout), QStringList("sous"));
+        QVERIFY(FichierIni::lire(racine.filePath("dossier")).sections().isEmpty());
     }
 
     void entreesAbimees_data()

@@ -245,6 +245,19 @@ private slots:
         QVERIFY(!ecrit);
         QCOMPARE(contenu(), avant);
     }
+
+    void fichierIlliblePasEcrase()
+    {
+        if (::geteuid() == 0)
+            QSKIP("root reads every file");
+        ecrire("[Profile_Bob]\r\nEdNom=Dupont\r\n");
+        QVERIFY(QFile::setPermissions(m_ini, QFile::WriteOwner));
+        SettingsFile s(m_ini);
+        QVERIFY(!s.SauverProfile(alice()));
+        QVERIFY(!s.EcrireDernierProfile(QStringLiteral("Alice")));
+        QVERIFY(QFile::setPermissions(m_ini, QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(contenu(), QByteArray("[Profile_Bob]\r\nEdNom=Dupont\r\n"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
