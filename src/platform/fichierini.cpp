@@ -166,16 +166,9 @@ QString FichierIni::lireChaine(const QString &section, const QString &cle,
 
 int FichierIni::lireEntier(const QString &section, const QString &cle, int defaut) const
 {
-    const qsizetype is = indexSection(section);
-    if (is < 0)
-        return defaut;
-    const Section &s = m_sections.at(is);
-    const qsizetype ic = indexCle(s, cle);
-    if (ic < 0)
-        return defaut;
-    const Ligne &ligne = s.lignes.at(ic);
     int valeur = defaut;
-    analyserEntier(ligne.brute.mid(ligne.debutValeur), &valeur);
+    if (contientCle(section, cle))
+        analyserEntier(lireChaine(section, cle), &valeur);
     return valeur;
 }
 

@@ -1,8 +1,8 @@
 #include "profiles/tform2.h"
 
-#include "platform/systeme.h"
 #include "widgets/sbitbtn.h"
 #include "widgets/scombobox.h"
+#include "widgets/fenetrefixe.h"
 #include "widgets/sedit.h"
 #include "widgets/spanel.h"
 
@@ -31,18 +31,10 @@ const QString IndicationExemples = QStringLiteral("Cliquez ici pour voir des exe
 
 } // namespace
 
-TForm2::TForm2(QWidget *parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+TForm2::TForm2(QWidget *parent) : QWidget(parent, FenetreFixe::Drapeaux)
 {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Edition d'un profil"));
-    setFixedSize(792, 467);
-    CentrerSurBureau(this);
-    setAutoFillBackground(true);
-    QPalette fond = palette();
-    fond.setColor(QPalette::Window, QColor(224, 230, 232));
-    setPalette(fond);
-    setFont(policeTahoma(13));
+    FenetreFixe::preparer(this, "Form2", QStringLiteral("Edition d'un profil"), QSize(792, 467),
+                          QColor(224, 230, 232), policeTahoma(13));
 
     // Top strip: example data, the profile's name, save and cancel.
     auto *exemple = new SBitBtn(this);

@@ -1,15 +1,9 @@
 #include "widgets/tformsdialog.h"
 
-#include "platform/systeme.h"
+#include "widgets/fenetrefixe.h"
 
-TFormsDialog::TFormsDialog(QWidget *parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::WindowStaysOnTopHint)
+TFormsDialog::TFormsDialog(QWidget *parent) : QWidget(parent, FenetreFixe::Drapeaux | Qt::WindowStaysOnTopHint)
 {
-    setObjectName(QStringLiteral("FormsDialog"));
-    setFixedSize(289, 162);
-    CentrerSurBureau(this);
-    QFont police(QStringLiteral("Verdana"));
-    police.setPointSize(8);
-    setFont(police);
+    FenetreFixe::preparer(this, "FormsDialog", QString(), QSize(289, 162), QColor(),
+                          FenetreFixe::police(QStringLiteral("Verdana"), 8));
 }
