@@ -1,11 +1,13 @@
 #include "app/tform1.h"
 
 #include "app/demarrage.h"
+#include "app/panneaucandidature.h"
 #include "app/placementfenetre.h"
 #include "platform/systeme.h"
 #include "profiles/settingsfile.h"
 #include "profiles/tform2.h"
 #include "profiles/tform4.h"
+#include "widgets/clignotementlabel.h"
 #include "widgets/sbitbtn.h"
 #include "widgets/scombobox.h"
 #include "widgets/sgauge.h"
@@ -26,10 +28,12 @@ QLabel *nouveauLabel(QWidget *parent, const char *nom, const QString &texte, int
 {
     auto *l = new QLabel(texte, parent);
     l->setObjectName(QString::fromLatin1(nom));
-    QFont f = l->font();
+    // Only the weight is set: the family and size still come from the window.
+    QFont f;
     f.setBold(gras);
     l->setFont(f);
     l->move(x, y);
+    l->ensurePolished(); // measured with the font it will be drawn with
     l->adjustSize();
     return l;
 }
@@ -43,14 +47,6 @@ SBitBtn *nouveauBouton(QWidget *parent, const char *nom, const QString &glyphe, 
     b->setToolTip(indication);
     b->setGeometry(place);
     return b;
-}
-
-SComboBox *nouvelleListe(QWidget *parent, const char *nom, int x, int y, int largeur)
-{
-    auto *c = new SComboBox(parent);
-    c->setObjectName(QString::fromLatin1(nom));
-    c->setGeometry(x, y, largeur, 21);
-    return c;
 }
 
 } // namespace
@@ -79,34 +75,37 @@ void TForm1::construireControles()
     sPanel4 = new SPanel(this);
     sPanel4->setObjectName(QStringLiteral("sPanel4"));
     sPanel4->setGeometry(16, 16, 338, 49);
+    Label5 = nouveauLabel(sPanel4, "Label5",
+                          QStringLiteral("Pour générer automatiquement votre lettre de motivation, veuillez suivre "
+                                         "les étapes ci-dessous."),
+                          0, 0, true);
+    Label5->setWordWrap(true);
+    Label5->setAlignment(Qt::AlignCenter);
+    Label5->setGeometry(8, 4, 338 - 16, 41);
 
-    PanGauche = new SPanel(this);
-    PanGauche->setObjectName(QStringLiteral("PanGauche"));
-    PanGauche->setGeometry(16, 80, 338, 360);
-    nouveauLabel(PanGauche, "Label4", QStringLiteral("Etape 1  -  Informations sur ma candidature"), 16, 8, true);
-    nouveauLabel(PanGauche, "sLabel1", QStringLiteral("Choix du profil:"), 16, 38);
-    nouveauLabel(PanGauche, "Label6", QStringLiteral("*"), 108, 40, true);
-    sComboBox1 = nouvelleListe(PanGauche, "sComboBox1", 120, 36, 113);
-    sBitBtn1 = nouveauBouton(PanGauche, "sBitBtn1", QStringLiteral("nouveau"),
-                             QStringLiteral("Créer un nouveau profil utilisateur"), QRect(240, 34, 25, 25));
-    sBitBtn14 = nouveauBouton(PanGauche, "sBitBtn14", QStringLiteral("modifier"),
-                              QStringLiteral("Modifier les paramètres du profil utilisateur"), QRect(268, 34, 25, 25));
-    sBitBtn15 = nouveauBouton(PanGauche, "sBitBtn15", QStringLiteral("supprimer"),
-                              QStringLiteral("Supprimer le profil utilisateur"), QRect(296, 34, 25, 25));
-    sBitBtn14->setEnabled(false);
-    sBitBtn15->setEnabled(false);
-    QLabel *experiences = nouveauLabel(PanGauche, "Label2",
-                                       QStringLiteral("Mes expériences en adéquation avec le poste:"), 16, 118);
-    nouveauLabel(PanGauche, "Label8", QStringLiteral("*"), 16 + experiences->width() + 2, 118, true);
-    sComboBox8 = nouvelleListe(PanGauche, "sComboBox8", 24, 136, 297);
-    sComboBox3 = nouvelleListe(PanGauche, "sComboBox3", 16, 160, 305);
+    PanGauche = new PanneauCandidature(this);
+    sComboBox1 = PanGauche->sComboBox1;
+    sComboBox8 = PanGauche->sComboBox8;
+    sComboBox3 = PanGauche->sComboBox3;
+    sBitBtn1 = PanGauche->sBitBtn1;
+    sBitBtn14 = PanGauche->sBitBtn14;
+    sBitBtn15 = PanGauche->sBitBtn15;
 
     sPanel1 = new SPanel(this);
     sPanel1->setObjectName(QStringLiteral("sPanel1"));
     sPanel1->setGeometry(16, 455, 338, 89);
-    Label3 = nouveauLabel(sPanel1, "Label3", QStringLiteral("Etape 3  -  Générer ma lettre"), 16, 36, true);
     sBitBtn3 = nouveauBouton(sPanel1, "sBitBtn3", QStringLiteral("generer"),
-                             QStringLiteral("Générer ma lettre de motivation"), QRect(258, 12, 64, 64));
+                             QStringLiteral("Générer la lettre de motivation"), QRect(338 - 89, 12, 64, 64));
+    Label3 = nouveauLabel(sPanel1, "Label3", QStringLiteral("Etape 3  -  Générer ma lettre"), 0, 36, true);
+    Label3->setAlignment(Qt::AlignHCenter);
+    Label3->setGeometry(0, 36, sBitBtn3->x(), Label3->height());
+
+    Clignotement = new ClignotementLabel(this, Label3);
+    connect(PanGauche, &PanneauCandidature::etapeModifiee, this, &TForm1::reinitialiserEtape3);
+    connect(PanGauche, &PanneauCandidature::sortieChoisie, this, [this](bool courrier) {
+        sBitBtn25->setVisible(courrier);
+        sBitBtn2->setVisible(!courrier);
+    });
 
     // The letter, under its toolbar.
     PanDroite = new SPanel(this);
@@ -118,6 +117,14 @@ void TForm1::construireControles()
     sBitBtn28 = nouveauBouton(PanEditeur, "sBitBtn28", QStringLiteral("apropos"),
                               QStringLiteral("A propos de Vendelair"), QRect(518 - 41, 8, 33, 33));
     connect(sBitBtn28, &SBitBtn::clicked, this, &TForm1::sBitBtn28Click);
+    // Only one of the two output buttons shows: the word processor for a postal letter,
+    // the e-mail client for an e-mail.
+    sBitBtn25 = nouveauBouton(PanEditeur, "sBitBtn25", QStringLiteral("traitement"),
+                              QStringLiteral("Editer la lettre dans mon logiciel de traitement de texte"),
+                              QRect(518 - 82, 8, 33, 33));
+    sBitBtn2 = nouveauBouton(PanEditeur, "sBitBtn2", QStringLiteral("courriel"),
+                             QStringLiteral("Envoyer la lettre par email"), QRect(518 - 82, 8, 33, 33));
+    sBitBtn2->hide();
     Editor = new QTextEdit(PanDroite);
     Editor->setObjectName(QStringLiteral("Editor"));
     Editor->setGeometry(1, 50, 518, 477);
@@ -147,6 +154,16 @@ void TForm1::construireControles()
     TimerDemarrage->start();
 
     connect(sComboBox1, &SComboBox::change, this, &TForm1::sComboBox1Change);
+}
+
+void TForm1::reinitialiserEtape3()
+{
+    Label3->setText(QStringLiteral("Etape 3  -  Générer ma lettre"));
+}
+
+void TForm1::FlashLabel(QLabel *label)
+{
+    Clignotement->FlashLabel(label);
 }
 
 void TForm1::FormCreate()
@@ -233,7 +250,7 @@ void TForm1::ListerProfiles()
 
 void TForm1::sComboBox1Change()
 {
-    Label3->setText(QStringLiteral("Etape 3  -  Générer ma lettre"));
+    reinitialiserEtape3();
     const ::SettingsFile fichier(SettingsFile);
     Form2->afficherProfil(fichier.ChargerProfile(sComboBox1->currentText(), Form2->profilCourant()));
     const bool choisi = sComboBox1->currentIndex() >= 0;

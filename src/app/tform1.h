@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class ClignotementLabel;
+class PanneauCandidature;
 class QLabel;
 class QListWidget;
 class QTextEdit;
@@ -29,7 +31,7 @@ public:
     int gauche() const { return m_gauche; }
 
     QTimer *TimerDemarrage = nullptr;
-    SPanel *PanGauche = nullptr;
+    PanneauCandidature *PanGauche = nullptr;
     SPanel *sPanel4 = nullptr;
     SPanel *sPanel1 = nullptr;
     SPanel *PanDroite = nullptr;
@@ -44,7 +46,11 @@ public:
     SBitBtn *sBitBtn15 = nullptr;
     SBitBtn *sBitBtn3 = nullptr;
     SBitBtn *sBitBtn28 = nullptr;
+    SBitBtn *sBitBtn25 = nullptr;
+    SBitBtn *sBitBtn2 = nullptr;
     QLabel *Label3 = nullptr;
+    QLabel *Label5 = nullptr;
+    ClignotementLabel *Clignotement = nullptr;
     QListWidget *TmpList = nullptr;
     QTextEdit *Editor = nullptr;
 
@@ -56,6 +62,9 @@ public slots:
     void ListerProfiles();
     void sComboBox1Change();
     void sBitBtn28Click();
+    // The step-3 caption back to its first wording, after any change of the answers.
+    void reinitialiserEtape3();
+    void FlashLabel(QLabel *label);
     // Places the window; while parked, it stays hidden and only remembers where it is.
     void placer(int gauche, int haut);
 

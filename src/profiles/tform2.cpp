@@ -141,6 +141,7 @@ QLabel *TForm2::ajouterLabel(QWidget *parent, const QString &texte, int x, int y
     auto *l = new QLabel(texte, parent);
     l->setFont(policeTahoma(13, gras));
     l->move(x, y);
+    l->ensurePolished(); // measured with the font it will be drawn with
     l->adjustSize();
     return l;
 }

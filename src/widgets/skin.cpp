@@ -150,6 +150,18 @@ QString Skin::feuilleDeStyle()
 
 void Skin::appliquer(QApplication &app)
 {
+    // The windows are drawn for Tahoma and Verdana. Where they are missing, Tahoma takes
+    // the narrower Liberation Sans rather than fontconfig's wide default, so captions keep
+    // their room; Verdana's own metrics are close to DejaVu Sans.
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
+    // Under a style sheet, a font set on a child with only some properties (a bold caption)
+    // takes its family from the application font, not from its window: Tahoma 9 pt is the
+    // windows' own font, so it is the application's too.
+    QFont police(QStringLiteral("Tahoma"));
+    police.setPointSize(9);
+    QApplication::setFont(police);
     app.setStyle(new SStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     app.setPalette(palette());
     QToolTip::setPalette(palette());
