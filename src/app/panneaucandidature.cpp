@@ -1,6 +1,7 @@
 #include "app/panneaucandidature.h"
 
 #include "app/detailscandidature.h"
+#include "widgets/controles.h"
 #include "widgets/panneaucoulissant.h"
 #include "widgets/sbitbtn.h"
 #include "widgets/scombobox.h"
@@ -266,47 +267,24 @@ void PanneauCandidature::sComboBox8DropDown(SComboBox *liste)
 
 QLabel *PanneauCandidature::label(QWidget *parent, const char *nom, const QString &texte, int x, int y, bool gras)
 {
-    auto *l = new QLabel(texte, parent);
-    l->setObjectName(QString::fromLatin1(nom));
-    if (gras) {
-        // Only the weight is set: the family and size still come from the window.
-        QFont f;
-        f.setBold(true);
-        l->setFont(f);
-    }
-    l->move(x, y);
-    l->ensurePolished(); // measured with the font it will be drawn with
-    l->adjustSize();
-    return l;
+    return Controles::label(parent, nom, texte, x, y, gras);
 }
 
 SComboBox *PanneauCandidature::liste(QWidget *parent, const char *nom, const QStringList &items, int x, int y,
                                      int largeur)
 {
-    auto *c = new SComboBox(parent);
-    c->setObjectName(QString::fromLatin1(nom));
-    c->addItems(items);
-    c->setGeometry(x, y, largeur, HauteurListe);
-    return c;
+    return Controles::liste(parent, nom, items, QRect(x, y, largeur, HauteurListe));
 }
 
 SEdit *PanneauCandidature::edit(QWidget *parent, const char *nom, int x, int y, int largeur)
 {
-    auto *e = new SEdit(parent);
-    e->setObjectName(QString::fromLatin1(nom));
-    e->setGeometry(x, y, largeur, HauteurListe);
-    return e;
+    return Controles::edit(parent, nom, QRect(x, y, largeur, HauteurListe));
 }
 
 SBitBtn *PanneauCandidature::bouton(QWidget *parent, const char *nom, const QString &glyphe,
                                     const QString &indication, QRect place)
 {
-    auto *b = new SBitBtn(parent);
-    b->setObjectName(QString::fromLatin1(nom));
-    b->setGlyphe(glyphe);
-    b->setToolTip(indication);
-    b->setGeometry(place);
-    return b;
+    return Controles::bouton(parent, nom, glyphe, indication, place);
 }
 
 SBitBtn *PanneauCandidature::boutonValider(QWidget *parent, const char *nom, const QString &indication)

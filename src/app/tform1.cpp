@@ -8,6 +8,7 @@
 #include "profiles/tform2.h"
 #include "profiles/tform4.h"
 #include "widgets/clignotementlabel.h"
+#include "widgets/controles.h"
 #include "widgets/sbitbtn.h"
 #include "widgets/scombobox.h"
 #include "widgets/sgauge.h"
@@ -22,34 +23,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
-namespace {
-
-QLabel *nouveauLabel(QWidget *parent, const char *nom, const QString &texte, int x, int y, bool gras = false)
-{
-    auto *l = new QLabel(texte, parent);
-    l->setObjectName(QString::fromLatin1(nom));
-    // Only the weight is set: the family and size still come from the window.
-    QFont f;
-    f.setBold(gras);
-    l->setFont(f);
-    l->move(x, y);
-    l->ensurePolished(); // measured with the font it will be drawn with
-    l->adjustSize();
-    return l;
-}
-
-SBitBtn *nouveauBouton(QWidget *parent, const char *nom, const QString &glyphe, const QString &indication,
-                       QRect place)
-{
-    auto *b = new SBitBtn(parent);
-    b->setObjectName(QString::fromLatin1(nom));
-    b->setGlyphe(glyphe);
-    b->setToolTip(indication);
-    b->setGeometry(place);
-    return b;
-}
-
-} // namespace
+using Controles::bouton;
+using Controles::label;
 
 TForm1::TForm1(QWidget *parent) : QWidget(parent)
 {
@@ -75,7 +50,7 @@ void TForm1::construireControles()
     sPanel4 = new SPanel(this);
     sPanel4->setObjectName(QStringLiteral("sPanel4"));
     sPanel4->setGeometry(16, 16, 338, 49);
-    Label5 = nouveauLabel(sPanel4, "Label5",
+    Label5 = label(sPanel4, "Label5",
                           QStringLiteral("Pour générer automatiquement votre lettre de motivation, veuillez suivre "
                                          "les étapes ci-dessous."),
                           0, 0, true);
@@ -94,9 +69,9 @@ void TForm1::construireControles()
     sPanel1 = new SPanel(this);
     sPanel1->setObjectName(QStringLiteral("sPanel1"));
     sPanel1->setGeometry(16, 455, 338, 89);
-    sBitBtn3 = nouveauBouton(sPanel1, "sBitBtn3", QStringLiteral("generer"),
+    sBitBtn3 = bouton(sPanel1, "sBitBtn3", QStringLiteral("generer"),
                              QStringLiteral("Générer la lettre de motivation"), QRect(338 - 89, 12, 64, 64));
-    Label3 = nouveauLabel(sPanel1, "Label3", QStringLiteral("Etape 3  -  Générer ma lettre"), 0, 36, true);
+    Label3 = label(sPanel1, "Label3", QStringLiteral("Etape 3  -  Générer ma lettre"), 0, 36, true);
     Label3->setAlignment(Qt::AlignHCenter);
     Label3->setGeometry(0, 36, sBitBtn3->x(), Label3->height());
 
@@ -114,15 +89,15 @@ void TForm1::construireControles()
     PanEditeur = new SPanel(PanDroite);
     PanEditeur->setObjectName(QStringLiteral("PanEditeur"));
     PanEditeur->setGeometry(1, 1, 518, 49);
-    sBitBtn28 = nouveauBouton(PanEditeur, "sBitBtn28", QStringLiteral("apropos"),
+    sBitBtn28 = bouton(PanEditeur, "sBitBtn28", QStringLiteral("apropos"),
                               QStringLiteral("A propos de Vendelair"), QRect(518 - 41, 8, 33, 33));
     connect(sBitBtn28, &SBitBtn::clicked, this, &TForm1::sBitBtn28Click);
     // Only one of the two output buttons shows: the word processor for a postal letter,
     // the e-mail client for an e-mail.
-    sBitBtn25 = nouveauBouton(PanEditeur, "sBitBtn25", QStringLiteral("traitement"),
+    sBitBtn25 = bouton(PanEditeur, "sBitBtn25", QStringLiteral("traitement"),
                               QStringLiteral("Editer la lettre dans mon logiciel de traitement de texte"),
                               QRect(518 - 82, 8, 33, 33));
-    sBitBtn2 = nouveauBouton(PanEditeur, "sBitBtn2", QStringLiteral("courriel"),
+    sBitBtn2 = bouton(PanEditeur, "sBitBtn2", QStringLiteral("courriel"),
                              QStringLiteral("Envoyer la lettre par email"), QRect(518 - 82, 8, 33, 33));
     sBitBtn2->hide();
     Editor = new QTextEdit(PanDroite);

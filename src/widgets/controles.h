@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class QLabel;
+class QWidget;
+class SBitBtn;
+class SComboBox;
+class SEdit;
+
+// The controls of the windows, made with their name, place and size in one call.
+namespace Controles {
+
+// A caption sized to its text; bold sets only the weight, the rest comes from the window.
+QLabel *label(QWidget *parent, const char *nom, const QString &texte, int x, int y, bool gras = false);
+SBitBtn *bouton(QWidget *parent, const char *nom, const QString &glyphe, const QString &indication, QRect place);
+SComboBox *liste(QWidget *parent, const char *nom, const QStringList &items, QRect place);
+SEdit *edit(QWidget *parent, const char *nom, QRect place);
+
+} // namespace Controles
