@@ -9,6 +9,7 @@ paquets=(
   libgl-dev libxkbcommon-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth imagemagick poppler-utils
+  grammalecte-cli
 )
 
 manquants=()

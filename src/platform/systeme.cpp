@@ -1,5 +1,7 @@
 #include "platform/systeme.h"
 
+#include "platform/itemsembarques.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -113,7 +115,16 @@ void RemplacerMetriquesEcran(std::optional<MetriquesEcran> metriques)
 
 std::optional<QByteArray> RessourceEmbarquee(const QString &nom)
 {
-    // Embedded items live under ":/exefile/"; their names are indexed once, in lower case.
+    // The corpus is a table made at build time; other items live under ":/exefile/".
+    // Both are indexed once, by their names in lower case.
+    static const QHash<QString, const ItemEmbarque *> corpus = [] {
+        QHash<QString, const ItemEmbarque *> h;
+        for (const ItemEmbarque *item = ItemsEmbarques; item->nom; ++item)
+            h.insert(QString::fromLatin1(item->nom).toLower(), item);
+        return h;
+    }();
+    if (const ItemEmbarque *item = corpus.value(nom.toLower()))
+        return QByteArray::fromRawData(item->octets, item->taille);
     static const QHash<QString, QString> index = [] {
         QHash<QString, QString> h;
         QDirIterator it(QStringLiteral(":/exefile"), QDir::Files, QDirIterator::Subdirectories);
