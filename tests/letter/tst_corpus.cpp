@@ -194,6 +194,90 @@ private slots:
         }
     }
 
+    void paragraphe1()
+    {
+        if (!paragraphePresent(1))
+            QSKIP("not written yet");
+        // What each number is drawn for comes from its catalogue, itself checked above.
+        const QString catalogue = QString::fromLatin1(*RessourceEmbarquee(QStringLiteral("Paragraphe1")));
+        auto liste = [&](const QString &cle) {
+            QSet<int> numeros;
+            for (const QString &ligne : catalogue.split(QStringLiteral("\r\n")))
+                if (ligne.startsWith(cle + u'='))
+                    for (const QString &n : ligne.section(u'=', 1).split(u','))
+                        numeros << n.toInt();
+            return numeros;
+        };
+        const QSet<int> spontanees = liste(QStringLiteral("CandidatureSpontanee"));
+        const QSet<int> service = liste(QStringLiteral("ServiceConnu"));
+        const QSet<int> contact = liste(QStringLiteral("PrecedentContact"));
+        const QSet<int> recommandation = liste(QStringLiteral("Recommandations"));
+        const std::pair<const char *, QList<int>> familles[] = {
+            {"L’offre ___TYPEMISSIONADV___ disponible sur ___PUBLICATIONOFFRE___", {1, 85, 95}},
+            {"Ayant effectué une précédente mission",
+             {2, 3, 21, 22, 23, 25, 26, 27, 29, 30, 31, 33, 34, 35, 45, 51, 78, 88}},
+            {"Parmi le panel de missions", {4, 42, 43, 61, 62, 67, 68, 86, 96}},
+            {"Ayant effectué un précédent stage",
+             plages({{5, 20}}) + QList<int>{44, 50, 77, 83, 87, 93}},
+            {"Ayant déjà travaillé chez ___SOCIETE___,", {24, 28, 32, 36, 84, 94}},
+            {"Les profils décrits dans les", QList<int>{37, 40, 41, 56, 59, 60, 63, 65, 66} + plages({{97, 105}})},
+            {"Suite à ___PRECCONTACT___, je vous", contact.values()},
+            {"Le panel des offres d’emploi", {69, 70, 73, 76, 106, 107, 108, 109}},
+            {"Sur les recommandations de ___RECOMMANDATIONS___,", plages({{110, 134}})},
+            {"La renommée internationale de votre", plages({{135, 144}})},
+            {"La notoriété et le succès", plages({{145, 164}})},
+            {"La notoriété et les excellentes", plages({{165, 184}})},
+        };
+        QSet<QString> distincts;
+        int rangees = 0;
+        for (const auto &[ouverture, numeros] : familles) {
+            for (int k : numeros) {
+                ++rangees;
+                const QString t = texte(item(1, k));
+                const QByteArray nom = "1_" + QByteArray::number(k);
+                distincts << t;
+                QString debut = QString::fromUtf8(ouverture);
+                QVERIFY2(t.startsWith(debut) || t.startsWith(debut.replace(u'’', u'\'')), nom);
+                const bool offre = !spontanees.contains(k);
+                QSet<QString> permises{"SOCIETE", "SECTEUR", "FONCTIONACTUELLE", "TYPEMISSIONADV", "TYPEMISSIONVERB",
+                                       "TYPEMISSIONNOM"};
+                if (offre)
+                    permises << "REFOFFRE";
+                if (k == 1 || k == 85 || k == 95)
+                    permises << "PUBLICATIONOFFRE";
+                if (service.contains(k))
+                    permises << "SERVICE";
+                if (contact.contains(k))
+                    permises << "PRECCONTACT";
+                if (recommandation.contains(k))
+                    permises << "RECOMMANDATIONS";
+                const QSet<QString> marques = marquesDe(t);
+                QVERIFY2(QSet<QString>(marques).subtract(permises).isEmpty(), nom);
+                QCOMPARE(t.count(QStringLiteral("___REFOFFRE___")), offre ? 1 : 0);
+                QCOMPARE(marques.contains(QStringLiteral("SERVICE")), service.contains(k));
+                QCOMPARE(marques.contains(QStringLiteral("PRECCONTACT")), contact.contains(k));
+                QCOMPARE(marques.contains(QStringLiteral("RECOMMANDATIONS")), recommandation.contains(k));
+                QCOMPARE(t.count(QStringLiteral("___RECOMMANDATIONS___")), t.count(QStringLiteral("de ___RECOMMANDATIONS___")));
+                if (k == 1 || k == 85 || k == 95)
+                    QVERIFY2(t.contains(QStringLiteral("disponible sur ___PUBLICATIONOFFRE___")), nom);
+                QCOMPARE(t.count(QStringLiteral("___SECTEUR___")), t.count(QStringLiteral("domaine ___SECTEUR___")));
+                // A spontaneous application never speaks of an offer of its own.
+                if (!offre)
+                    for (const char *mot : {"votre offre", "votre annonce", "cette offre", "l'annonce", "référence"})
+                        QVERIFY2(!t.toLower().contains(QString::fromUtf8(mot)), nom + " : " + mot);
+            }
+        }
+        QCOMPARE(rangees, 184);
+        QCOMPARE(distincts.size(), 184);
+        QCOMPARE(texte(item(1, 1)),
+                 QStringLiteral("L’offre ___TYPEMISSIONADV___ disponible sur ___PUBLICATIONOFFRE___ (Ref "
+                                "___REFOFFRE___) dans le domaine ___SECTEUR___ a retenu toute mon attention. Je suis "
+                                "actuellement ___FONCTIONACTUELLE___ et souhaiterais en effet effectuer cette mission "
+                                "au sein de ___SOCIETE___. "));
+        // The typographic apostrophe is carried as byte 0x92.
+        QVERIFY(item(1, 1).startsWith("L\x92offre "));
+    }
+
     void paragraphe2()
     {
         if (!paragraphePresent(2))
