@@ -130,9 +130,10 @@ private slots:
 
         // Typography (apostrophes, spaces) is the word processor's business; the month comes
         // capitalised from the availability list; "interim" and the sector "Marketing" are
-        // the program's own phrases; "coeur" stands in one designed text.
+        // the program's own phrases; "coeur" and "Ref" stand in designed texts; the rest are
+        // the sample answers.
         const QSet<QString> typesPermis{"apos", "nbsp", "esp", "typo"};
-        const QSet<QString> motsPermis{"interim", "Marketing", "Durand", "Lefèvre", "coeur"};
+        const QSet<QString> motsPermis{"interim", "Marketing", "Durand", "Lefèvre", "coeur", "Ref", "RH-2027-14"};
         QStringList fautes;
         for (const QJsonValue &v : doc.object().value(QStringLiteral("data")).toArray()) {
             const QJsonObject p = v.toObject();
