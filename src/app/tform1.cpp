@@ -3,7 +3,12 @@
 #include "app/demarrage.h"
 #include "app/panneaucandidature.h"
 #include "app/placementfenetre.h"
+#include "letter/corpus.h"
+#include "letter/remplacement.h"
+#include "letter/selection.h"
+#include "letter/tirage.h"
 #include "platform/systeme.h"
+#include "profiles/profile.h"
 #include "profiles/settingsfile.h"
 #include "profiles/tform2.h"
 #include "profiles/tform4.h"
@@ -11,12 +16,14 @@
 #include "widgets/controles.h"
 #include "widgets/sbitbtn.h"
 #include "widgets/scombobox.h"
+#include "widgets/sedit.h"
 #include "widgets/sgauge.h"
 #include "widgets/skin.h"
 #include "widgets/spanel.h"
 #include "widgets/tform3.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -252,4 +259,91 @@ void TForm1::closeEvent(QCloseEvent *event)
     // Whatever the write did, closing the main window ends the program.
     event->accept();
     qApp->quit();
+}
+
+void TForm1::Progression()
+{
+    BarreProgression->addProgress(1);
+    QCoreApplication::processEvents();
+}
+
+ReponsesSelection TForm1::reponsesSelection() const
+{
+    const DonneesLettre d = donneesLettre();
+    const Experiences::Categorie principale = d.experiences.categorie(d.experiencePrincipale);
+    const Experiences::Categorie seconde = d.experiences.categorie(d.experienceSeconde);
+    ReponsesSelection r;
+    r.typeCandidature = PanGauche->sComboBox2->currentIndex();
+    r.serviceConnu = !PanGauche->sEdit3->text().isEmpty();
+    r.precedentContact = PanGauche->CombPrecedentContact->currentIndex();
+    // The texts on previous missions suit a letter that cites one.
+    r.precedentesMissions =
+        principale == Experiences::PrecedentesMissions || seconde == Experiences::PrecedentesMissions;
+    r.typeMission = d.typeMission;
+    r.tailleEntreprise = PanGauche->sComboBox6->currentIndex();
+    return r;
+}
+
+DonneesLettre TForm1::donneesLettre() const
+{
+    const PanneauCandidature *p = PanGauche;
+    const Profile profil = Form2->profilCourant();
+    const auto itemCache = [](const SComboBox *cachee, const SComboBox *visible) {
+        return cachee->itemText(visible->currentIndex());
+    };
+    DonneesLettre d;
+    d.titreDestinataire = p->sComboBox4->currentIndex();
+    d.nomDestinataire = p->sEdit1->isEnabled() ? p->sEdit1->text() : QString();
+    d.societe = p->EdSociete->text();
+    d.typeMission = profil.choix("CombTypeMission");
+    d.phraseContact = itemCache(p->CombPrecContactHidden, p->CombPrecedentContact);
+    d.phraseSecteur = itemCache(p->CombSecteurHidden, p->CombSecteur);
+    d.publicationOffre = p->EdOffrePublieeSur->text();
+    d.referenceOffre = p->EdRefOffre->text();
+    d.intituleOffre = p->EdIntituleOffre->text();
+    d.nomContact = p->EdNomPrecContact->text();
+    d.service = p->sEdit3->text();
+    d.fonctionActuelle = profil.valeur("MemoProfilActuel");
+    d.moisDispo = Profile::itemsMoisDispo().value(profil.choix("CombMoisDispo"));
+    d.anneeDispo = Profile::itemsAnneeDispo().value(profil.choix("CombAnneeDispo"));
+    d.experiencePrincipale = p->sComboBox8->currentText();
+    d.experienceSeconde = p->sComboBox3->currentText();
+    for (int i = 0; i < 7; ++i)
+        d.experiences.memos[i] = profil.valeur(Experiences::cles()[i]);
+    d.titreCandidat = profil.choix("CombTitre");
+    return d;
+}
+
+void TForm1::ConstruireListeTemplatesPotentiels(int paragraphe)
+{
+    TmpList->clear();
+    const QString catalogue = WorkFolder + QStringLiteral("Textes/Paragraphe%1.ini").arg(paragraphe);
+    EtapesSelection etapes;
+    etapes.progression = [this] { Progression(); };
+    etapes.pomper = [] { QCoreApplication::processEvents(); };
+    TmpList->addItems(ConstruireListeCandidats(catalogue, reponsesSelection(), etapes));
+}
+
+QString TForm1::TirerTemplate(int paragraphe)
+{
+    Tirage tirage(Tirage::graineDepuisHorloge());
+    ConstruireListeTemplatesPotentiels(paragraphe);
+    if (TmpList->count() == 0)
+        throw ErreurCorpus(QStringLiteral("Aucun texte ne convient au paragraphe %1 de la lettre.").arg(paragraphe));
+    const QString numero = TmpList->item(tirage.tirer(TmpList->count()))->text();
+    const QString chemin = WorkFolder + QStringLiteral("Textes/Paragraphe%1/%2.txt").arg(paragraphe).arg(numero);
+    const std::optional<FichierTemplate> fichier = LireTemplate(chemin);
+    if (!fichier)
+        throw ErreurCorpus(QStringLiteral("Impossible de lire le texte %1").arg(QDir::toNativeSeparators(chemin)));
+    TmpList->clear();
+    TmpList->addItems(fichier->lignes);
+    return fichier->texte;
+}
+
+QString TForm1::RemplacerChamps(const QString &modele)
+{
+    const ResultatRemplacement r = ::RemplacerChamps(modele, donneesLettre(), [this] { Progression(); });
+    if (r.oublierSecondeExperience)
+        PanGauche->sComboBox3->setCurrentIndex(-1);
+    return r.texte;
 }

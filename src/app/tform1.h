@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+struct DonneesLettre;
+struct ReponsesSelection;
 class ClignotementLabel;
 class PanneauCandidature;
 class QLabel;
@@ -65,12 +67,27 @@ public slots:
     // The step-3 caption back to its first wording, after any change of the answers.
     void reinitialiserEtape3();
     void FlashLabel(QLabel *label);
+
+    // One step of the progress gauge; the window processes its pending messages.
+    void Progression();
+    // The candidate numbers of paragraph N into TmpList, from the installed catalogue.
+    void ConstruireListeTemplatesPotentiels(int paragraphe);
+    // Draws one of paragraph N's candidates and reads its file into TmpList; returns the
+    // template's text. Throws ErreurCorpus when no template suits or the file is unreadable.
+    QString TirerTemplate(int paragraphe);
+    // Fills a template from the answers and the current profile. Clears the second
+    // experience when the same entry was chosen twice.
+    QString RemplacerChamps(const QString &modele);
     // Places the window; while parked, it stays hidden and only remembers where it is.
     void placer(int gauche, int haut);
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+
+public:
+    ReponsesSelection reponsesSelection() const;
+    DonneesLettre donneesLettre() const;
 
 private:
     void FormCreate();
