@@ -64,7 +64,9 @@ PhrasesExperience ConstruirePhrasesExperience(const DonneesLettre &d)
         return p;
     if (Experiences::introduction(c) != introduction) {
         p.seconde = Experiences::introduction(c) + ChangerCasse(seconde, 1, true) + QStringLiteral(". ");
-        p.rappel += QStringLiteral(" et ") + Experiences::rappel(c);
+        // A main experience the profile no longer holds has no recap of its own: the second
+        // one then stands alone rather than as "et mes …".
+        p.rappel += (p.rappel.isEmpty() ? QString() : QStringLiteral(" et ")) + Experiences::rappel(c);
     } else {
         p.seconde = ChangerCasse(seconde, 0, true) + QStringLiteral(". ");
     }

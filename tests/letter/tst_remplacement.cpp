@@ -260,6 +260,11 @@ private slots:
         QTest::newRow("seconde inconnue") << int(Formation1) << int(Inconnue) << budget << "" << "mes études";
         QTest::newRow("principale inconnue") << int(Inconnue) << -1 << "j'ai vendu des voitures" << "" << "";
         QTest::newRow("même choix") << int(Formation1) << int(Formation1) << budget << "" << "mes études";
+        // The recap then names the second experience alone, never "et mes …" on its own.
+        QTest::newRow("principale inconnue, seconde connue")
+            << int(Inconnue) << int(PrecMissions1) << "j'ai vendu des voitures"
+            << "Au cours de mes précédentes missions, j'ai aussi encadré une équipe de vente. "
+            << "mes précédentes missions";
     }
 
     void phrasesExperience()
