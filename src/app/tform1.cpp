@@ -3,6 +3,7 @@
 #include "app/demarrage.h"
 #include "app/panneaucandidature.h"
 #include "app/placementfenetre.h"
+#include "editor/panneauediteur.h"
 #include "letter/corpus.h"
 #include "letter/remplacement.h"
 #include "letter/selection.h"
@@ -27,7 +28,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QTextEdit>
 #include <QTimer>
 
 using Controles::bouton;
@@ -89,39 +89,21 @@ void TForm1::construireControles()
         sBitBtn2->setVisible(!courrier);
     });
 
-    // The letter, under its toolbar.
-    PanDroite = new SPanel(this);
-    PanDroite->setObjectName(QStringLiteral("PanDroite"));
+    // The letter, under its toolbars.
+    PanDroite = new PanneauEditeur(this);
     PanDroite->setGeometry(368, 16, 520, 528);
-    PanEditeur = new SPanel(PanDroite);
-    PanEditeur->setObjectName(QStringLiteral("PanEditeur"));
-    PanEditeur->setGeometry(1, 1, 518, 49);
-    sBitBtn28 = bouton(PanEditeur, "sBitBtn28", QStringLiteral("apropos"),
-                              QStringLiteral("A propos de Vendelair"), QRect(518 - 41, 8, 33, 33));
+    PanDroite->disposer();
+    PanEditeur = PanDroite->PanEditeur;
+    PanProgression = PanDroite->PanProgression;
+    BarreProgression = PanDroite->BarreProgression;
+    sBitBtn25 = PanDroite->sBitBtn25;
+    sBitBtn2 = PanDroite->sBitBtn2;
+    sBitBtn28 = PanDroite->sBitBtn28;
+    Editor = PanDroite->Editor;
     connect(sBitBtn28, &SBitBtn::clicked, this, &TForm1::sBitBtn28Click);
-    // Only one of the two output buttons shows: the word processor for a postal letter,
-    // the e-mail client for an e-mail.
-    sBitBtn25 = bouton(PanEditeur, "sBitBtn25", QStringLiteral("traitement"),
-                              QStringLiteral("Editer la lettre dans mon logiciel de traitement de texte"),
-                              QRect(518 - 82, 8, 33, 33));
-    sBitBtn2 = bouton(PanEditeur, "sBitBtn2", QStringLiteral("courriel"),
-                             QStringLiteral("Envoyer la lettre par email"), QRect(518 - 82, 8, 33, 33));
-    sBitBtn2->hide();
-    Editor = new QTextEdit(PanDroite);
-    Editor->setObjectName(QStringLiteral("Editor"));
-    Editor->setGeometry(1, 50, 518, 477);
-
-    // The progress of a generation hides the whole toolbar while it runs.
-    PanProgression = new SPanel(PanEditeur);
-    PanProgression->setObjectName(QStringLiteral("PanProgression"));
-    PanProgression->setBorderWidth(8);
-    PanProgression->hide();
-    BarreProgression = new SGauge(PanProgression);
-    BarreProgression->setObjectName(QStringLiteral("BarreProgression"));
-    BarreProgression->setMaxValue(512);
-    BarreProgression->setProgress(0);
-    BarreProgression->setSuffix(QStringLiteral("%"));
-    BarreProgression->setCouleurTexte(Qt::black);
+    // While the Generate button's caption draws the eye, the pointer over the letter leaves
+    // the keyboard in the field the message pointed to.
+    PanDroite->attentionEnCours = [this] { return Clignotement->TimArreteFlash()->isActive(); };
 
     TmpList = new QListWidget(this);
     TmpList->setObjectName(QStringLiteral("TmpList"));
@@ -159,13 +141,16 @@ void TForm1::FormCreate()
     SettingsFile = DossierProgramme + QStringLiteral("Vendelair.ini");
     ListerProfiles();
 
+    PanDroite->GetFontNames();
+    // The editor starts with the interface's default font.
+    AttributsTexte defaut = Editor->attributsParDefaut();
+    defaut.police = QStringLiteral("MS Sans Serif");
+    defaut.taille = 8;
+    Editor->definirAttributsParDefaut(defaut);
+    PanDroite->UpdateEditActions();
+    PanDroite->EditorSelectionChange();
     sComboBox3->clear();
     sComboBox8->clear();
-
-    const QRect pleine = PanEditeur->rect();
-    PanProgression->setGeometry(pleine);
-    BarreProgression->setGeometry(PanProgression->zoneInterieure().x(), PanProgression->zoneInterieure().y(),
-                                  PanProgression->zoneInterieure().width(), 28);
 
     // Hints: light sky blue, at once, for ten seconds.
     Skin::reglerBulles(QColor(0xA0, 0xD8, 0xFF), 1, 1, 10000);

@@ -5,10 +5,11 @@
 struct DonneesLettre;
 struct ReponsesSelection;
 class ClignotementLabel;
+class Editor;
+class PanneauEditeur;
 class PanneauCandidature;
 class QLabel;
 class QListWidget;
-class QTextEdit;
 class QTimer;
 class SBitBtn;
 class SComboBox;
@@ -36,7 +37,7 @@ public:
     PanneauCandidature *PanGauche = nullptr;
     SPanel *sPanel4 = nullptr;
     SPanel *sPanel1 = nullptr;
-    SPanel *PanDroite = nullptr;
+    PanneauEditeur *PanDroite = nullptr;
     SPanel *PanEditeur = nullptr;
     SPanel *PanProgression = nullptr;
     SGauge *BarreProgression = nullptr;
@@ -54,7 +55,7 @@ public:
     QLabel *Label5 = nullptr;
     ClignotementLabel *Clignotement = nullptr;
     QListWidget *TmpList = nullptr;
-    QTextEdit *Editor = nullptr;
+    ::Editor *Editor = nullptr;
 
 public slots:
     // Runs once the five windows exist: the window counts as shown, parked off-screen.

@@ -53,7 +53,15 @@ void SBitBtn::setGlyphe(const QString &nom)
 
 bool SBitBtn::glypheValide() const
 {
-    return m_rendu && m_rendu->isValid();
+    return !m_image.isNull() || (m_rendu && m_rendu->isValid());
+}
+
+void SBitBtn::setImage(const QImage &image)
+{
+    m_image = image;
+    m_cleCache.clear();
+    updateGeometry();
+    update();
 }
 
 void SBitBtn::setDisposition(Disposition disposition)
@@ -114,7 +122,10 @@ QPixmap SBitBtn::pixmapGlyphe(int taille) const
     image.fill(Qt::transparent);
     {
         QPainter p(&image);
-        m_rendu->render(&p, QRectF(0, 0, cote, cote));
+        if (!m_image.isNull())
+            p.drawImage(QRectF(0, 0, cote, cote), m_image);
+        else
+            m_rendu->render(&p, QRectF(0, 0, cote, cote));
     }
     if (!isEnabled())
         image = griser(image);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QImage>
 #include <QPixmap>
 
 class QSvgRenderer;
@@ -21,6 +22,9 @@ public:
     void setGlyphe(const QString &nom);
     QString glyphe() const { return m_glyphe; }
     bool glypheValide() const;
+    // A picture drawn in place of the named glyph (the colour swatches).
+    void setImage(const QImage &image);
+    const QImage &image() const { return m_image; }
 
     // Where the caption (text()) goes; GlypheSeul hides it. Default: beside.
     void setDisposition(Disposition disposition);
@@ -48,6 +52,7 @@ private:
 
     QString m_glyphe;
     QSvgRenderer *m_rendu = nullptr;
+    QImage m_image;
     Disposition m_disposition = Disposition::TexteACote;
     int m_tailleGlyphe = 0;
     bool m_enfonce = false;

@@ -1,0 +1,131 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextEdit>
+
+#include <optional>
+
+// Character attributes as the letter's toolbar reads and writes them.
+struct AttributsTexte
+{
+    bool gras = false;
+    bool italique = false;
+    bool souligne = false;
+    bool barre = false;
+    int taille = 11;                // whole points
+    QString police;                 // face name
+    std::optional<QColor> couleur;  // nullopt: automatic colour (the palette's text colour)
+
+    bool operator==(const AttributsTexte &) const = default;
+};
+
+// Paragraph attributes of the selection, indents in whole points: F the first line's
+// indent from the left edge, L the left indent of the following lines counted from F
+// (negative for a hanging indent), R the right indent.
+struct AttributsParagraphe
+{
+    enum Alignement { Gauche = 0, Droite = 1, Centre = 2, Justifie = 3 };
+    int alignement = Gauche;
+    int premiereLigne = 0; // F
+    int gauche = 0;        // L
+    int droite = 0;        // R
+
+    bool operator==(const AttributsParagraphe &) const = default;
+};
+
+// The letter editor: a rich-text editor offering what the letter's commands ask of it.
+class Editor : public QTextEdit
+{
+    Q_OBJECT
+public:
+    // What the next undo or redo would take back.
+    enum TypeAction { Inconnue = 0, Frappe = 1, Suppression = 2, GlisserDeposer = 3, Couper = 4, Coller = 5 };
+    static constexpr int LimiteAnnulation = 100;
+
+    explicit Editor(QWidget *parent = nullptr);
+
+    // Selection, as character positions in the whole text.
+    int selStart() const;
+    int selLength() const;
+    void selectionner(int debut, int longueur); // and scrolls it into view
+    void placerCurseur(int position);           // nothing selected
+
+    // Clipboard and undo. Undo keeps at most LimiteAnnulation steps.
+    void couper();
+    void copier();
+    void coller();
+    void annuler();
+    void retablir();
+    bool peutAnnuler() const;
+    bool peutRetablir() const;
+    bool peutColler() const;
+    TypeAction typeAnnulation() const;
+    TypeAction typeRetablissement() const;
+
+    // The selection's attributes (at the caret when nothing is selected), and the default
+    // ones: those new text is typed with. Writing the default attributes with nothing
+    // selected changes what is typed next.
+    AttributsTexte attributsSelection() const;
+    void definirAttributsSelection(const AttributsTexte &a);
+    AttributsTexte attributsParDefaut() const;
+    void definirAttributsParDefaut(const AttributsTexte &a); // does nothing while text is selected
+
+    // The paragraphs the selection touches.
+    AttributsParagraphe paragrapheSelection() const;
+    void definirParagrapheSelection(const AttributsParagraphe &p);
+    // Only the alignment of the paragraphs the selection touches; their indents stay.
+    void definirAlignementSelection(int alignement);
+
+    // What the saving and printing of the letter read, block by block and fragment by
+    // fragment: indents in points whatever the zoom, faces and sizes resolved against the
+    // base font.
+    AttributsParagraphe paragrapheDuBloc(const QTextBlock &bloc) const;
+    AttributsTexte attributsDuFormat(const QTextCharFormat &format) const;
+
+    // Zoom in percent (10 to 500): text and indents scale together; the model stays in
+    // points. When paragraphs carry indents, a zoom change forgets what could be redone.
+    int zoom() const;
+    void definirZoom(int pourcent);
+
+    // Displayed (wrapped) lines; a last empty line is not counted, so an empty letter has
+    // no line. A line's text leaves out its line break.
+    int nombreDeLignes() const;
+    QString ligne(int index) const;
+
+    // For the Generate command.
+    void vider();
+    // Appends one line of plain text as a new paragraph, in the paragraph and character
+    // format in force at the end of the text (the first line of an empty letter fills its
+    // first paragraph), with the face and size of the default attributes. The caret ends
+    // after it. Lines written so cannot be undone: the undo history is emptied.
+    void ajouterLigne(const QString &texte);
+    void definirPoliceDeBase(const QString &police, int points);
+    // One character per position: paragraph and line breaks as '\n', non-breaking spaces kept.
+    QString texteComplet() const;
+    // First whole-word match of texte between two positions, or -1: the match starts at or
+    // after debut and ends at or before fin (fin < 0: the end of the text).
+    int chercher(const QString &texte, int debut, int fin, bool motEntier, bool respecterCasse) const;
+
+signals:
+    // After every caret move or selection change, program-made ones included.
+    void selectionModifiee();
+    void sourisDeplacee();
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    void insertFromMimeData(const QMimeData *source) override;
+    void dropEvent(QDropEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+
+private:
+    void inputMethodEvent(QInputMethodEvent *e) override;
+    void contextMenuEvent(QContextMenuEvent *e) override;
+
+    class Impl;
+    Impl *d; // a child object of the editor
+};
