@@ -19,6 +19,16 @@ void CreerFenetres()
     Form3 = new TForm3;
     Form4 = new TForm4;
     FormsDialog = new TFormsDialog;
+    Form2->SettingsFile = Form1->SettingsFile;
+    // Closing the help window always leads to the profile editor, and closing the editor
+    // back to the main window.
+    QObject::connect(Form4, &TForm4::ferme, Form2, [] {
+        Form2->setEnabled(true);
+        Form2->show();
+        Form2->raise();
+        Form2->activateWindow();
+    });
+    QObject::connect(Form2, &TForm2::ferme, Form1, &TForm1::apresEditionProfil);
     Form1->demarrer();
 }
 

@@ -4,7 +4,9 @@
 #include "app/panneaucandidature.h"
 #include "app/placementfenetre.h"
 #include "editor/panneauediteur.h"
+#include "letter/casse.h"
 #include "letter/corpus.h"
+#include "letter/experiences.h"
 #include "letter/remplacement.h"
 #include "letter/selection.h"
 #include "letter/tirage.h"
@@ -101,6 +103,9 @@ void TForm1::construireControles()
     sBitBtn28 = PanDroite->sBitBtn28;
     Editor = PanDroite->Editor;
     connect(sBitBtn28, &SBitBtn::clicked, this, &TForm1::sBitBtn28Click);
+    connect(sBitBtn1, &SBitBtn::clicked, this, &TForm1::sBitBtn1Click);
+    connect(sBitBtn14, &SBitBtn::clicked, this, &TForm1::sBitBtn14Click);
+    connect(sBitBtn15, &SBitBtn::clicked, this, &TForm1::sBitBtn15Click);
     // While the Generate button's caption draws the eye, the pointer over the letter leaves
     // the keyboard in the field the message pointed to.
     PanDroite->attentionEnCours = [this] { return Clignotement->TimArreteFlash()->isActive(); };
@@ -223,6 +228,84 @@ void TForm1::sComboBox1Change()
     const bool choisi = sComboBox1->currentIndex() >= 0;
     sBitBtn14->setEnabled(choisi);
     sBitBtn15->setEnabled(choisi);
+    sComboBox8->clear();
+    sComboBox3->clear();
+    if (!choisi)
+        return;
+    sComboBox3->addItem(QString());
+    sComboBox8->addItems(ListeExperiences(Form2->profilCourant()));
+    for (int i = 0; i < sComboBox8->count(); ++i)
+        sComboBox3->addItem(sComboBox8->itemText(i));
+    sComboBox8->setCurrentIndex(-1);
+    sComboBox3->setCurrentIndex(-1);
+
+    if (sComboBox1->currentText() == QLatin1String("Profil Exemple")) {
+        // The example profile comes with a ready-made application.
+        PanGauche->sComboBox2->setCurrentIndex(0);
+        PanGauche->CombSecteur->setCurrentIndex(52);
+        sComboBox8->setCurrentIndex(1);
+        sComboBox3->setCurrentIndex(3);
+        PanGauche->EdSociete->setText(QStringLiteral("FRANCE TELECOM"));
+        PanGauche->sComboBox6->setCurrentIndex(2);
+        FlashLabel(Label3);
+    }
+}
+
+QStringList TForm1::ListeExperiences(const Profile &profil)
+{
+    QStringList items;
+    for (const char *cle : Experiences::cles()) {
+        const QString memo = profil.valeur(cle);
+        if (!memo.section(u'\n', 0, 0).isEmpty())
+            items.append(ChangerCasse(memo, 1, true));
+    }
+    return items;
+}
+
+void TForm1::sBitBtn1Click()
+{
+    reinitialiserEtape3();
+    Form2->viderChamps();
+    ouvrirEditeurProfil();
+}
+
+void TForm1::sBitBtn14Click()
+{
+    ouvrirEditeurProfil();
+}
+
+void TForm1::ouvrirEditeurProfil()
+{
+    setEnabled(false);
+    Form2->show();
+    Form2->raise();
+    Form2->activateWindow();
+}
+
+void TForm1::sBitBtn15Click()
+{
+    // At once, without a question: the list then falls back on the last saved profile.
+    ::SettingsFile fichier(SettingsFile);
+    if (!fichier.SupprimerProfile(sComboBox1->currentText()))
+        AfficherErreurStandard(this, fichier.erreur());
+    ListerProfiles();
+    sComboBox1Change();
+}
+
+void TForm1::apresEditionProfil()
+{
+    QFont gras = Label3->font();
+    gras.setBold(true);
+    Label3->setFont(gras);
+    ListerProfiles();
+    sComboBox1Change();
+    if (estGaree())
+        placer(GaucheCentree(MetriquesEcranPrincipal().zoneTravail.width(), width()), y());
+    setEnabled(true);
+    m_montreeGaree = false;
+    show();
+    raise();
+    activateWindow();
 }
 
 void TForm1::sBitBtn28Click()

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 struct DonneesLettre;
+struct Profile;
 struct ReponsesSelection;
 class ClignotementLabel;
 class Editor;
@@ -65,6 +66,13 @@ public slots:
     void ListerProfiles();
     void sComboBox1Change();
     void sBitBtn28Click();
+    // New, edit and delete profile.
+    void sBitBtn1Click();
+    void sBitBtn14Click();
+    void sBitBtn15Click();
+    // Whatever closed the profile editor: the list rebuilt from the file, the selected
+    // profile loaded again, and the window given back to the user.
+    void apresEditionProfil();
     // The step-3 caption back to its first wording, after any change of the answers.
     void reinitialiserEtape3();
     void FlashLabel(QLabel *label);
@@ -87,6 +95,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 public:
+    // The experience lists' items: one per filled experience memo, first letter lowered
+    // and a final full stop dropped, as the letter recognises them.
+    static QStringList ListeExperiences(const Profile &profil);
     ReponsesSelection reponsesSelection() const;
     DonneesLettre donneesLettre() const;
 
@@ -94,6 +105,7 @@ private:
     void FormCreate();
     void FormClose();
     void construireControles();
+    void ouvrirEditeurProfil();
 
     int m_gauche = 0;
     // True between the start and the decision: the window counts as shown (its

@@ -2,14 +2,40 @@
 
 #include <QWidget>
 
+class SBitBtn;
 class SPanel;
 
-// The help window; at the very first start it shows its welcome panel.
+// The help window: four topics that explain the memos of the profile editor with
+// examples, and the welcome page of the very first start. Whichever way it closes, the
+// profile editor comes next.
 class TForm4 : public QWidget
 {
     Q_OBJECT
 public:
+    enum Sujet { JeSuisActuellement = 0, DurantMaFormation = 1, DurantMesPrecMissions = 2, EnCeMoment = 3 };
+
     explicit TForm4(QWidget *parent = nullptr);
 
     SPanel *PanWelcome = nullptr;
+    SBitBtn *sBitBtn6 = nullptr;
+    // Heading and examples panel of each topic, in the order of Sujet.
+    QList<std::pair<SPanel *, SPanel *>> Sujets;
+
+    // Hides the welcome page, shows the two panels of the topic, hides the six others,
+    // and shows the window.
+    void afficherSujet(int sujet);
+
+public slots:
+    void sBitBtn6Click();
+
+signals:
+    // After every close, the title bar's close box included.
+    void ferme();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    SPanel *panneauTitre(const char *nom, const QString &titre, const QString &explication, const QString &note);
+    SPanel *panneauExemples(const char *nom, const QStringList &lignes);
 };
