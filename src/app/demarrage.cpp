@@ -25,7 +25,6 @@ void CreerFenetres()
     QObject::connect(Form4, &TForm4::ferme, Form2, [] {
         Form2->setEnabled(true);
         Form2->show();
-        Form2->raise();
         Form2->activateWindow();
     });
     QObject::connect(Form2, &TForm2::ferme, Form1, &TForm1::apresEditionProfil);

@@ -2,14 +2,17 @@
 #include "widgets/skin.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vendelair"));
     QGuiApplication::setDesktopFileName(QStringLiteral("vendelair"));
-    // Closing the main window ends the program, whatever else is open; the help window
-    // alone, at the first start, ends it too when it is closed.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/images/icone.svg")));
+    // Closing the main window ends the program, whatever else is open. Closing the help
+    // window or the profile editor always shows the next window first, so the program
+    // never runs out of windows on the way.
     Skin::appliquer(app);
     CreerFenetres();
     const int code = QApplication::exec();

@@ -278,7 +278,6 @@ void TForm1::ouvrirEditeurProfil()
 {
     setEnabled(false);
     Form2->show();
-    Form2->raise();
     Form2->activateWindow();
 }
 
@@ -304,7 +303,6 @@ void TForm1::apresEditionProfil()
     setEnabled(true);
     m_montreeGaree = false;
     show();
-    raise();
     activateWindow();
 }
 
