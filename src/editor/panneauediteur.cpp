@@ -1,6 +1,7 @@
 #include "editor/panneauediteur.h"
 
 #include "editor/dispositionbarre.h"
+#include "editor/regle.h"
 #include "widgets/panneaucoulissant.h"
 #include "widgets/sbitbtn.h"
 #include "widgets/scombobox.h"
@@ -157,6 +158,11 @@ PanneauEditeur::PanneauEditeur(QWidget *parent) : SPanel(parent)
     Editor = new ::Editor(this);
     Editor->setObjectName(QStringLiteral("Editor"));
     colonne->addWidget(Editor, 1);
+
+    // The ruler fills its panel; after a drop the toolbar and the markers follow the new indents.
+    auto *regle = new Regle(PanParagraphe, Editor);
+    placerReperes = [regle] { regle->placerReperes(); };
+    connect(regle, &Regle::retraitsModifies, this, &PanneauEditeur::EditorSelectionChange);
 
     TimTaillePoliceUp = minuterie("TimTaillePoliceUp", 600);
     TimTaillePoliceDown = minuterie("TimTaillePoliceDown", 600);
