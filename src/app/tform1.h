@@ -61,6 +61,8 @@ public slots:
     // Runs once the five windows exist: the window counts as shown, parked off-screen.
     void demarrer();
     void FormShow();
+    // Lays the window out for its size; runs on every size change.
+    void FormResize();
     void TimerDemarrageTimer();
     void ListerProfiles();
     void sComboBox1Change();
@@ -84,6 +86,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 public:
