@@ -1,6 +1,7 @@
 #include "app/panneaucandidature.h"
 
 #include "app/detailscandidature.h"
+#include "app/disposition.h"
 #include "widgets/controles.h"
 #include "widgets/panneaucoulissant.h"
 #include "widgets/sbitbtn.h"
@@ -165,12 +166,12 @@ PanneauCandidature::PanneauCandidature(QWidget *parent) : SPanel(parent)
 
 int PanneauCandidature::largeurType(int largeurPanneau, bool boutonVisible)
 {
-    return largeurPanneau - (boutonVisible ? 108 : 80);
+    return LargeurListeType(largeurPanneau, boutonVisible);
 }
 
 int PanneauCandidature::largeurContact(int largeurPanneau, bool boutonVisible)
 {
-    return largeurPanneau - (boutonVisible ? 174 : 146);
+    return LargeurListeContact(largeurPanneau, boutonVisible);
 }
 
 int PanneauCandidature::largeurDeroulee(int largeurControle, const QList<int> &largeursTextes, int largeurBarre,

@@ -1,6 +1,7 @@
 #include "app/tform1.h"
 
 #include "app/demarrage.h"
+#include "app/disposition.h"
 #include "app/panneaucandidature.h"
 #include "app/placementfenetre.h"
 #include "editor/panneauediteur.h"
@@ -39,8 +40,8 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vendelair - une lettre de motivation personnalisée en quelques clics"));
-    setMinimumSize(800, 569);
-    resize(912, 592);
+    setMinimumSize(TailleClient(TailleMinimumForm1));
+    resize(TailleClient(TailleDesignForm1));
     setAutoFillBackground(true);
     QPalette fond = palette();
     fond.setColor(QPalette::Window, QColor(0xE0, 0xE6, 0xE8));
@@ -162,8 +163,20 @@ void TForm1::FormCreate()
 
     const MetriquesEcran ecran = MetriquesEcranPrincipal();
     const PlacementFenetre p = PlacementDemarrage(ecran.ecran.size(), ecran.zoneTravail.height());
-    resize(p.largeur, p.hauteur);
+    resize(TailleClient(QSize(p.largeur, p.hauteur)));
+    FormResize(); // the window has its first size, although it is not shown yet
     placer(GaucheGaree, p.haut);
+}
+
+void TForm1::FormResize()
+{
+    AppliquerDisposition(*this, CalculerDisposition(TailleExterieure(size())));
+}
+
+void TForm1::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
 }
 
 void TForm1::placer(int gauche, int haut)
@@ -190,7 +203,7 @@ void TForm1::TimerDemarrageTimer()
 {
     TimerDemarrage->stop();
     if (sComboBox1->count() > 0) {
-        placer(GaucheCentree(MetriquesEcranPrincipal().zoneTravail.width(), width()), y());
+        placer(GaucheCentree(MetriquesEcranPrincipal().zoneTravail.width(), TailleExterieure(size()).width()), y());
         show();
     } else {
         m_montreeGaree = false;

@@ -62,6 +62,8 @@ public slots:
     // Runs once the five windows exist: the window counts as shown, parked off-screen.
     void demarrer();
     void FormShow();
+    // Lays the window out for its size; runs on every size change.
+    void FormResize();
     void TimerDemarrageTimer();
     void ListerProfiles();
     void sComboBox1Change();
@@ -92,6 +94,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 public:

@@ -1,10 +1,14 @@
 #include "editor/dispositionbarre.h"
 
-QHash<QString, int> PositionsBarrePrincipale(int largeurBarre)
+EcartsBarre EcartsBarrePrincipale(int largeurBarre)
 {
     const int b = largeurBarre - 381;
-    const int c = b * 7 / 132;
-    const int d = b * 15 / 132;
+    return {b * 7 / 132, b * 15 / 132};
+}
+
+QHash<QString, int> PositionsBarrePrincipale(int largeurBarre)
+{
+    const auto [c, d] = EcartsBarrePrincipale(largeurBarre);
     constexpr int Bouton = 33;
     constexpr int Separateur = 9;
     // Each control stands the given gap after the right edge of the one before.

@@ -10,6 +10,14 @@
 // control name (sBitBtn2 shares sBitBtn25's place).
 QHash<QString, int> PositionsBarrePrincipale(int largeurBarre);
 
+// The two gaps of the main toolbar: c between buttons, d around the separators.
+struct EcartsBarre
+{
+    int c = 0;
+    int d = 0;
+};
+EcartsBarre EcartsBarrePrincipale(int largeurBarre);
+
 // The font panel of width P: its controls keep their distance from the right edge; the
 // font list is P − 334 wide. Left edges by control name, and "largeur:CombPolice".
 QHash<QString, int> PositionsPanneauPolice(int largeurPanneau);

@@ -1,4 +1,5 @@
 #include "app/demarrage.h"
+#include "app/disposition.h"
 #include "app/placementfenetre.h"
 #include "app/tform1.h"
 #include "platform/systeme.h"
@@ -93,7 +94,8 @@ private slots:
         CreerFenetres();
         const struct { QWidget *fenetre; const char *nom; const char *titre; QSize taille; } attendues[] = {
             {static_cast<QWidget *>(Form1), "Form1",
-             "Vendelair - une lettre de motivation personnalisée en quelques clics", QSize(912, 720)},
+             "Vendelair - une lettre de motivation personnalisée en quelques clics",
+             TailleClient(QSize(912, 720))}, // 912 × 720 frame included
             {static_cast<QWidget *>(Form2), "Form2", "Edition d'un profil", QSize(792, 467)},
             {static_cast<QWidget *>(Form3), "Form3", "A propos de Vendelair...", QSize(792, 502)},
             {static_cast<QWidget *>(Form4), "Form4", "Un peu d'aide...", QSize(593, 333)},
@@ -106,7 +108,7 @@ private slots:
             QCOMPARE(a.fenetre->size(), a.taille);
             QVERIFY(a.fenetre->isWindow());
         }
-        QCOMPARE(Form1->minimumSize(), QSize(800, 569));
+        QCOMPARE(TailleExterieure(Form1->minimumSize()), QSize(800, 569));
         // The dialogs cannot be resized.
         QCOMPARE(Form2->minimumSize(), Form2->maximumSize());
         QCOMPARE(Form3->minimumSize(), Form3->maximumSize());
