@@ -312,7 +312,7 @@ void TForm1::apresEditionProfil()
     ListerProfiles();
     sComboBox1Change();
     if (estGaree())
-        placer(GaucheCentree(MetriquesEcranPrincipal().zoneTravail.width(), width()), y());
+        placer(GaucheCentree(MetriquesEcranPrincipal().zoneTravail.width(), TailleExterieure(size()).width()), y());
     setEnabled(true);
     m_montreeGaree = false;
     show();

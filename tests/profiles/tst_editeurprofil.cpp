@@ -1,4 +1,5 @@
 #include "app/demarrage.h"
+#include "app/disposition.h"
 #include "app/panneaucandidature.h"
 #include "app/tform1.h"
 #include "platform/systeme.h"
@@ -328,7 +329,7 @@ private slots:
         Form2->sBitBtn7Click();
         Form2->sBitBtn3Click();
         QVERIFY(Form1->isVisible() && Form1->isEnabled());
-        QCOMPARE(Form1->x(), (1280 - Form1->width()) / 2);
+        QCOMPARE(Form1->x(), (1280 - TailleExterieure(Form1->size()).width()) / 2);
         QCOMPARE(Form1->sComboBox1->currentText(), QStringLiteral("Profil Exemple"));
     }
 };
