@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <memory>
@@ -120,20 +121,32 @@ bool ImprimerDocument(const Editor &editeur, QPrinter &imprimante, const QString
     QPainter peintre;
     if (!peintre.begin(&imprimante))
         return false;
-    QAbstractTextDocumentLayout::PaintContext contexte;
-    contexte.palette.setColor(QPalette::Text, Qt::black);
+    // Line by line: the layout moves a line that would cross the foot of a page onto the
+    // next one, and each page draws only its own lines. (Drawing the whole layout under a
+    // clip would leave the lines of the page before in the job, hidden but still there.)
     const int pages = copie->pageCount();
+    const qreal hauteur = page.height();
     for (int i = 0; i < pages; ++i) {
         if (i > 0 && !imprimante.newPage()) {
             peintre.end();
             return false;
         }
-        const QRectF tranche(0, qreal(i) * page.height(), page.width(), page.height());
+        const qreal haut = i * hauteur;
         peintre.save();
-        peintre.translate(page.left(), page.top() - tranche.top());
-        peintre.setClipRect(tranche);
-        contexte.clip = tranche;
-        copie->documentLayout()->draw(&peintre, contexte);
+        peintre.translate(page.left(), page.top() - haut);
+        peintre.setClipRect(QRectF(0, haut, page.width(), hauteur));
+        peintre.setPen(Qt::black); // the automatic colour
+        for (QTextBlock b = copie->begin(); b.isValid(); b = b.next()) {
+            const QTextLayout *mise = b.layout();
+            if (!b.isVisible() || !mise)
+                continue;
+            for (int n = 0; n < mise->lineCount(); ++n) {
+                const QTextLine ligne = mise->lineAt(n);
+                const qreal y = mise->position().y() + ligne.y();
+                if (y >= haut - 0.5 && y < haut + hauteur - 0.5)
+                    ligne.draw(&peintre, mise->position());
+            }
+        }
         peintre.restore();
     }
     return peintre.end();

@@ -233,46 +233,6 @@ private slots:
         QCOMPARE(lu.find(QStringLiteral("Je me permets")).block().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
                  Qt::AlignJustify);
     }
-
-    void ecritureDuFichier()
-    {
-        Editor e;
-        lettre(e);
-        const QString chemin = ecrire(e, QStringLiteral("remplace.rtf"));
-        QFile f(chemin);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), LettreEnRtf(e));
-        f.close();
-
-        // A second letter replaces the first whole.
-        Editor court;
-        court.ajouterLigne(QStringLiteral("Court"));
-        QVERIFY(EnregistrerRtf(court, chemin));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), LettreEnRtf(court));
-    }
-
-    void echecDEcriture_data()
-    {
-        QTest::addColumn<QString>("chemin");
-        QTest::addColumn<QString>("raison");
-        QTest::newRow("missing folder") << QStringLiteral("absent/lettre.rtf") << QStringLiteral("n'existe pas");
-        QTest::newRow("a folder's name") << QStringLiteral("dossier") << QStringLiteral("dossier");
-    }
-
-    void echecDEcriture()
-    {
-        QFETCH(QString, chemin);
-        QFETCH(QString, raison);
-        QVERIFY(QDir(m_dossier.path()).mkpath(QStringLiteral("dossier")));
-        Editor e;
-        e.ajouterLigne(QStringLiteral("Madame,"));
-        QString erreur;
-        QVERIFY(!EnregistrerRtf(e, m_dossier.filePath(chemin), &erreur));
-        QVERIFY2(erreur.startsWith(QStringLiteral("Impossible d'écrire dans ")), qPrintable(erreur));
-        QVERIFY2(erreur.contains(raison), qPrintable(erreur));
-        QVERIFY(QFileInfo(m_dossier.filePath(QStringLiteral("dossier"))).isDir());
-    }
 };
 
 Q_DECLARE_METATYPE(AttributsParagraphe)
