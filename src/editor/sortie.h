@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <functional>
+
+class Editor;
+class QFileDialog;
+class QPrintDialog;
+class QPrinter;
+class QWidget;
+
+// What takes the letter out of the editor: saving it as RTF, printing it, opening it in
+// the word processor and handing it to the e-mail program. The main window's four buttons
+// call these with what they read from the windows; the dialogs can be answered by tests.
+
+// "Lettre_de_motivation_" and the last name with its first letter raised (a–z only) and
+// one final full stop dropped. Nothing else is changed.
+QString NomFichierLettre(const QString &nomDeFamille);
+
+// The letter file name as a name on disk: a '/' would name a folder, it becomes '_'.
+QString NomFichierSurDisque(const QString &nomDeFamille);
+
+// The save dialog as the letter's save command shows it: its title, "rtf" added to a name
+// typed without extension, no file-type filter, no question before replacing a file, the
+// letter file name proposed. The caller owns it.
+QFileDialog *PreparerDialogueEnregistrement(QWidget *parent, const QString &nomDeFamille);
+
+// Save: asks where (nothing happens when the user cancels) and writes the letter there
+// as RTF. A file that cannot be written is reported in the standard error box; the result
+// says whether the letter was written.
+bool EnregistrerLettre(QWidget *parent, const Editor &editeur, const QString &nomDeFamille);
+
+// Tests answer the save dialog: given the prepared dialog, the chosen path or an empty
+// string for Cancel (an empty function restores the real dialog).
+void RemplacerDialogueEnregistrement(std::function<QString(QFileDialog &)> reponse);
+
+// The print dialog: the printer choice only, without page range, selection or printing
+// to a file. The caller owns it.
+QPrintDialog *PreparerDialogueImpression(QPrinter *imprimante, QWidget *parent);
+
+// Prints the whole letter on a printer whose job is open or about to open: the document
+// name given, the text laid out inside the page rectangle (printer pixels, in the
+// printable area's coordinates) page after page, black on white. False when the printer
+// refuses the job.
+bool ImprimerDocument(const Editor &editeur, QPrinter &imprimante, const QString &nomDocument, const QRect &page);
+
+// Print: the print dialog (nothing happens when it is cancelled), portrait whatever the
+// dialog said, the page rectangle the caller computes for the chosen printer, the letter
+// file name as document name. A printing failure is reported in the standard error box.
+bool ImprimerLettre(QWidget *parent, const Editor &editeur, const QString &nomDeFamille,
+                    const std::function<QRect(const QPrinter &)> &rectanglePage);
+
+// Tests answer the print dialog instead of showing it: they may set the printer up (a PDF
+// file, say) and return false for Cancel (an empty function restores the real dialog).
+void RemplacerDialogueImpression(std::function<bool(QPrintDialog &, QPrinter &)> reponse);
+
+// Word processor: the letter as RTF in the private temporary folder under the letter file
+// name and ".rtf", replacing the previous copy, then opened with the desktop's program
+// for it. The path is returned, empty when it could not be written (reported in the
+// standard error box). Whether a program opened it is not examined.
+QString OuvrirDansTraitementDeTexte(QWidget *parent, const Editor &editeur, const QString &nomDeFamille);
+
+// The e-mail's recipient: obviously fictitious, the user types the real one.
+inline constexpr char DestinataireCourriel[] = "destinataire@exemple.invalid";
+
+// The lines of the letter as the editor shows them, wrapped where it wraps.
+QStringList LignesDeLaLettre(const Editor &editeur);
+
+// mailto: address with the placeholder recipient, the subject and the body: each line
+// followed by a line break (CR LF). Subject and body are UTF-8, percent-encoded, so "&",
+// "#", "%", "?", "+" and accented letters reach the e-mail program as they are.
+QUrl AdresseCourriel(const QString &sujet, const QStringList &lignes);
+
+// E-mail: hands the address to the desktop's e-mail program. A failure is not reported.
+void EnvoyerParCourriel(const Editor &editeur, const QString &sujet);
