@@ -8,7 +8,7 @@ paquets=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins
   libgl-dev libxkbcommon-dev
   fonts-dejavu-core fonts-liberation2
-  xvfb xauth imagemagick poppler-utils
+  xvfb xauth imagemagick poppler-utils unrtf
   grammalecte-cli
 )
 
