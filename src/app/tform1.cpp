@@ -105,6 +105,7 @@ void TForm1::construireControles()
     Editor = PanDroite->Editor;
     connect(sBitBtn28, &SBitBtn::clicked, this, &TForm1::sBitBtn28Click);
     connect(sBitBtn1, &SBitBtn::clicked, this, &TForm1::sBitBtn1Click);
+    connect(sBitBtn3, &SBitBtn::clicked, this, &TForm1::sBitBtn3Click);
     connect(sBitBtn14, &SBitBtn::clicked, this, &TForm1::sBitBtn14Click);
     connect(sBitBtn15, &SBitBtn::clicked, this, &TForm1::sBitBtn15Click);
     // While the Generate button's caption draws the eye, the pointer over the letter leaves

@@ -28,6 +28,8 @@ public:
     QString WorkFolder;        // the private temporary folder + "Vendelair/"; empty when refused
     QString SettingsFile;
     bool GenerationEnCours = false;
+    // The letter's subject without "Objet: ", for the e-mail.
+    QString LetterSubject;
 
     // The window is parked off-screen between its creation and the start-up decision.
     static constexpr int GaucheGaree = 8000;
@@ -68,6 +70,8 @@ public slots:
     void ListerProfiles();
     void sComboBox1Change();
     void sBitBtn28Click();
+    // Generate: a whole new letter in the editor.
+    void sBitBtn3Click();
     // New, edit and delete profile.
     void sBitBtn1Click();
     void sBitBtn14Click();
@@ -109,6 +113,9 @@ private:
     void FormClose();
     void construireControles();
     void ouvrirEditeurProfil();
+    bool verifierReponses();
+    void ecrireLettre();
+    void abandonnerGeneration(const QString &message);
 
     int m_gauche = 0;
     // True between the start and the decision: the window counts as shown (its

@@ -1,0 +1,219 @@
+// The Generate command: checks the answers, installs the corpus, writes the whole letter
+// into the editor line by line, marks what is left to fill in and removes the corpus.
+
+#include "app/panneaucandidature.h"
+#include "app/tform1.h"
+#include "app/demarrage.h"
+#include "editor/panneauediteur.h"
+#include "letter/casse.h"
+#include "letter/composition.h"
+#include "letter/corpus.h"
+#include "platform/editor.h"
+#include "platform/systeme.h"
+#include "profiles/tform2.h"
+#include "widgets/sbitbtn.h"
+#include "widgets/scombobox.h"
+#include "widgets/sedit.h"
+#include "widgets/sgauge.h"
+#include "widgets/spanel.h"
+#include "widgets/tformsdialog.h"
+
+#include <QDate>
+#include <QDir>
+#include <QLabel>
+
+namespace {
+
+const QString Marque = QStringLiteral("XXXXXXXX");
+
+// Clears the generation guard however the command ends.
+struct Garde
+{
+    bool &drapeau;
+    explicit Garde(bool &d) : drapeau(d) { drapeau = true; }
+    ~Garde() { drapeau = false; }
+};
+
+void capitaliser(SEdit *edit)
+{
+    edit->setText(ChangerCasse(edit->text(), 0, false));
+}
+
+} // namespace
+
+bool TForm1::verifierReponses()
+{
+    PanneauCandidature *p = PanGauche;
+    struct Verification
+    {
+        bool remplie;
+        QLabel *legende;
+        QString ligne1, ligne2;
+        QWidget *focus;
+    };
+    const Verification verifications[] = {
+        {!p->EdSociete->text().isEmpty(), p->sLabel12,
+         QStringLiteral("Vous devez tout d'abord saisir le nom de la société ciblée."), QString(), p->EdSociete},
+        {!p->CombSecteur->currentText().isEmpty(), p->sLabel11,
+         QStringLiteral("Vous devez tout d'abord sélectionner le secteur recherché."), QString(), p->CombSecteur},
+        {p->sComboBox2->currentIndex() >= 0, p->sLabel2,
+         QStringLiteral("Vous devez tout d'abord sélectionner le type de candidature."), QString(), p->sComboBox2},
+        {sComboBox8->currentIndex() >= 0, p->Label2, QStringLiteral("Vous devez tout d'abord sélectionner"),
+         QStringLiteral("une expérience en adéquation avec le poste."), sComboBox8},
+    };
+    for (const Verification &v : verifications) {
+        if (v.remplie)
+            continue;
+        FlashLabel(v.legende);
+        FormsDialog->ShowsDialog(v.ligne1, v.ligne2, QString(), false);
+        v.focus->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void TForm1::sBitBtn3Click()
+{
+    QFont gras = Label3->font();
+    gras.setBold(true);
+    Label3->setFont(gras);
+    if (GenerationEnCours)
+        return;
+    PanneauCandidature *p = PanGauche;
+    // The offer's fields left empty are marked for the user to fill in the letter.
+    for (SEdit *e : {p->EdRefOffre, p->EdIntituleOffre, p->EdOffrePublieeSur, p->EdNomPrecContact})
+        if (e->text().isEmpty())
+            e->setText(Marque);
+    if (!verifierReponses())
+        return;
+
+    Garde garde(GenerationEnCours);
+    try {
+        ecrireLettre();
+    } catch (const ErreurCorpus &e) {
+        abandonnerGeneration(e.message());
+    } catch (const std::exception &e) {
+        abandonnerGeneration(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void TForm1::abandonnerGeneration(const QString &message)
+{
+    if (!WorkFolder.isEmpty())
+        SupprimerDossier(WorkFolder + QStringLiteral("Textes"));
+    PanProgression->hide();
+    AfficherErreurStandard(this, message);
+}
+
+void TForm1::ecrireLettre()
+{
+    PanneauCandidature *p = PanGauche;
+    for (SEdit *e : {p->EdSociete, p->sEdit1, Form2->EdPrenom, Form2->EdNom, Form2->EdVille})
+        capitaliser(e);
+
+    BarreProgression->setProgress(0);
+    PanProgression->show();
+    PanProgression->raise();
+
+    if (WorkFolder.isEmpty() || !QDir().mkpath(WorkFolder))
+        throw ErreurCorpus(QStringLiteral("Impossible de créer le dossier de travail %1")
+                               .arg(QDir::toNativeSeparators(WorkFolder.isEmpty() ? DossierTemporaire() : WorkFolder)));
+    InstallerCorpus(WorkFolder, [this] { Progression(); });
+
+    // A blank page in the letter's font, scaled to the editor's width.
+    Editor->vider();
+    Editor->definirPoliceDeBase(QStringLiteral("Tahoma"), 11);
+    AttributsTexte texte;
+    texte.police = QStringLiteral("Tahoma");
+    texte.taille = 11;
+    Editor->definirAttributsParDefaut(texte);
+    Editor->definirZoom(Editor->width() * 100 / 642);
+    AttributsParagraphe format;
+    format.alignement = AttributsParagraphe::Justifie;
+    format.droite = 11;
+    const auto paragraphe = [this, &format](int premiereLigne, int gauche) {
+        format.premiereLigne = premiereLigne;
+        format.gauche = gauche;
+        Editor->definirParagrapheSelection(format);
+    };
+    paragraphe(0, 0);
+    if (!PanDroite->BoutPolices->estEnfonce())
+        PanDroite->BoutPolicesClick();
+
+    LetterSubject = SujetLettre(p->sComboBox2->currentText(), p->EdRefOffre->text(), p->EdIntituleOffre->text());
+
+    const Profile profil = Form2->profilCourant();
+    const QStringList expediteur{
+        profil.valeur("EdPrenom") + u' ' + profil.valeur("EdNom"),
+        profil.valeur("EdAdresse") + QStringLiteral(", ") + profil.valeur("EdCodePostal") + u' ' +
+            profil.valeur("EdVille"),
+        profil.valeur("EdTelephone"),
+        profil.valeur("EdMail"),
+    };
+    const bool courriel = p->sComboBox2->currentIndex() >= 2;
+    const auto ligne = [this](const QString &t) { Editor->ajouterLigne(t); };
+
+    if (!courriel) {
+        paragraphe(0, 0);
+        for (const QString &l : expediteur)
+            ligne(l);
+        ligne(QString());
+        ligne(QString());
+        paragraphe(240, 0);
+        ligne(ChangerCasse(p->EdSociete->text(), 4, false));
+        ligne(LigneDestinataire(p->sComboBox4->currentText(), p->sEdit1->isEnabled() ? p->sEdit1->text() : QString(),
+                                p->sComboBox6->currentIndex()));
+        ligne(QString());
+        ligne(LigneDate(profil.valeur("EdVille"), QDate::currentDate()));
+        ligne(QString());
+        ligne(QString());
+        paragraphe(0, 0);
+        ligne(QStringLiteral("Objet: ") + LetterSubject);
+        const int objet = Editor->chercher(QStringLiteral("Objet: "), 0, -1, false, true);
+        if (objet >= 0) {
+            Editor->selectionner(objet, 5);
+            AttributsTexte a = Editor->attributsSelection();
+            a.souligne = true;
+            Editor->definirAttributsSelection(a);
+            Editor->placerCurseur(Editor->texteComplet().size());
+        }
+        ligne(QString());
+    }
+
+    paragraphe(28, -28);
+    ligne(Salutation(p->sComboBox4->currentText()));
+    ligne(QString());
+    for (int numero : {1, 2, 4, 5}) {
+        const QString texteParagraphe = RemplacerChamps(TirerTemplate(numero));
+        format.alignement = AttributsParagraphe::Justifie;
+        Editor->definirParagrapheSelection(format);
+        ligne(texteParagraphe);
+        ligne(QString());
+    }
+    ligne(QString());
+    SupprimerDossier(WorkFolder + QStringLiteral("Textes"));
+
+    if (courriel) {
+        paragraphe(0, 0);
+        ligne(QStringLiteral("--------"));
+        for (const QString &l : expediteur)
+            ligne(l);
+    } else {
+        paragraphe(240, format.gauche);
+        ligne(expediteur.first());
+    }
+
+    // What the user still has to fill in shows in red.
+    int trouve = Editor->chercher(Marque, 0, -1, true, false);
+    while (trouve > 0) {
+        Editor->selectionner(trouve, Marque.size());
+        AttributsTexte a = Editor->attributsSelection();
+        a.couleur = QColor(255, 0, 0);
+        Editor->definirAttributsSelection(a);
+        trouve = Editor->chercher(Marque, trouve + 6, -1, true, false);
+    }
+    Editor->placerCurseur(0);
+
+    PanProgression->hide();
+    Label3->setText(QStringLiteral("Regénérer une lettre différente"));
+}

@@ -1,0 +1,256 @@
+#include "app/demarrage.h"
+#include "app/panneaucandidature.h"
+#include "app/tform1.h"
+#include "editor/panneauediteur.h"
+#include "letter/tirage.h"
+#include "platform/editor.h"
+#include "platform/systeme.h"
+#include "profiles/tform2.h"
+#include "profiles/tform4.h"
+#include "widgets/clignotementlabel.h"
+#include "widgets/sbitbtn.h"
+#include "widgets/scombobox.h"
+#include "widgets/sedit.h"
+#include "widgets/spanel.h"
+#include "widgets/tformsdialog.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+
+// The Generate command from the click to the finished letter: its lines, their formats,
+// what is red and underlined, the fields it changes, and how it ends when something fails.
+class TestGeneration : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dossier;
+    QStringList m_messages;
+    QStringList m_erreurs;
+    int m_heure = 0;
+
+    static PanneauCandidature *p() { return Form1->PanGauche; }
+    static QStringList lignes() { return Form1->Editor->texteComplet().split(u'\n'); }
+    static QTextBlock bloc(int n) { return Form1->Editor->document()->findBlockByNumber(n); }
+    static void choisir(SComboBox *liste, int index)
+    {
+        liste->setCurrentIndex(index);
+        emit liste->change();
+    }
+    // The texts of the letter in a given colour or underlined, fragment by fragment.
+    static QStringList fragments(const std::function<bool(const AttributsTexte &)> &choisi)
+    {
+        QStringList r;
+        for (QTextBlock b = Form1->Editor->document()->begin(); b.isValid(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                if (choisi(Form1->Editor->attributsDuFormat(it.fragment().charFormat())))
+                    r << it.fragment().text();
+        return r;
+    }
+    static QString dateDuJour()
+    {
+        return QLocale(QLocale::French).toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dossier.isValid());
+        RemplacerDossierProgramme(m_dossier.path());
+        RemplacerMetriquesEcran(MetriquesEcran{QRect(0, 0, 1280, 1024), QRect(0, 0, 1280, 994)});
+        RemplacerAfficheurErreur([this](const QString &m) { m_erreurs << m; });
+        TFormsDialog::definirRepondeur([this](TFormsDialog &d) {
+            m_messages << d.dernieresLignes().join(u'|');
+            return 1;
+        });
+        // A new seed for every paragraph and every letter, the same from run to run.
+        RemplacerHorloge([this] { return QTime(9, 0).addMSecs(m_heure += 7919); });
+    }
+
+    void init()
+    {
+        QFile::remove(m_dossier.filePath(QStringLiteral("Vendelair.ini")));
+        m_messages.clear();
+        m_erreurs.clear();
+        CreerFenetres();
+        Form1->TimerDemarrageTimer();
+        // The example profile and its ready-made application.
+        Form4->close();
+        Form2->sBitBtn7Click();
+        Form2->sBitBtn6Click();
+        m_messages.clear();
+    }
+    void cleanup() { DetruireFenetres(); }
+
+    void lettrePostale()
+    {
+        Form1->sBitBtn3Click();
+        QVERIFY2(m_erreurs.isEmpty(), qPrintable(m_erreurs.join(u'\n')));
+        const QStringList l = lignes();
+        QCOMPARE(l.size(), 26);
+        const QStringList debut{QStringLiteral("Hugo Ferrand"),
+                                QStringLiteral("15 rue de la République, 13000 Marseille"),
+                                Form2->EdTelephone->text(),
+                                QStringLiteral("hugo.ferrand@gmail.com"),
+                                QString(),
+                                QString(),
+                                QStringLiteral("FRANCE TELECOM"),
+                                QStringLiteral("Direction des ressources humaines"),
+                                QString(),
+                                QStringLiteral("Marseille, le ") + dateDuJour(),
+                                QString(),
+                                QString(),
+                                QStringLiteral("Objet: Candidature spontanée"),
+                                QString(),
+                                QStringLiteral("Madame, monsieur"),
+                                QString()};
+        QCOMPARE(l.mid(0, 16), debut);
+        for (int i : {16, 18, 20, 22})
+            QVERIFY2(l.at(i).size() > 80 && !l.at(i).contains(u'_'), qPrintable(l.at(i)));
+        QCOMPARE(l.mid(23), (QStringList{QString(), QString(), QStringLiteral("Hugo Ferrand")}));
+
+        // Paragraph formats: sender at the margin, recipient at 240 points, body indented.
+        const auto retrait = [](int n) {
+            const AttributsParagraphe a = Form1->Editor->paragrapheDuBloc(bloc(n));
+            return std::tuple{a.premiereLigne, a.gauche, a.droite, a.alignement};
+        };
+        const int J = AttributsParagraphe::Justifie;
+        QCOMPARE(retrait(0), (std::tuple{0, 0, 11, J}));
+        QCOMPARE(retrait(6), (std::tuple{240, 0, 11, J}));
+        QCOMPARE(retrait(9), (std::tuple{240, 0, 11, J}));
+        QCOMPARE(retrait(12), (std::tuple{0, 0, 11, J}));
+        QCOMPARE(retrait(14), (std::tuple{28, -28, 11, J}));
+        QCOMPARE(retrait(22), (std::tuple{28, -28, 11, J}));
+        QCOMPARE(std::get<0>(retrait(25)), 240);
+        // Tahoma 11 throughout; only "Objet" underlined; nothing red in this letter.
+        QCOMPARE(fragments([](const AttributsTexte &a) { return a.police != QLatin1String("Tahoma") || a.taille != 11; }),
+                 QStringList());
+        QCOMPARE(fragments([](const AttributsTexte &a) { return a.souligne; }), QStringList{QStringLiteral("Objet")});
+        QCOMPARE(fragments([](const AttributsTexte &a) { return a.couleur.has_value(); }), QStringList());
+
+        // The end: caret at the start, gauge hidden, caption for another letter, corpus gone.
+        QCOMPARE(Form1->Editor->selStart(), 0);
+        QCOMPARE(Form1->Editor->selLength(), 0);
+        QVERIFY(!Form1->PanProgression->isVisible());
+        QCOMPARE(Form1->Label3->text(), QStringLiteral("Regénérer une lettre différente"));
+        QVERIFY(!Form1->GenerationEnCours);
+        QVERIFY(!QDir(Form1->WorkFolder + QStringLiteral("Textes")).exists());
+        QVERIFY(Form1->PanDroite->BoutPolices->estEnfonce());
+        QCOMPARE(Form1->Editor->zoom(), Form1->Editor->width() * 100 / 642);
+        QCOMPARE(Form1->LetterSubject, QStringLiteral("Candidature spontanée"));
+
+        // A second press writes a new letter; typing in the company's name brings the
+        // first caption back.
+        const QString premiere = Form1->Editor->texteComplet();
+        Form1->sBitBtn3Click();
+        QCOMPARE(lignes().size(), 26);
+        QVERIFY(Form1->Editor->texteComplet() != premiere);
+        QTest::keyClicks(p()->EdSociete, QStringLiteral(" SA"));
+        QCOMPARE(Form1->Label3->text(), QStringLiteral("Etape 3  -  Générer ma lettre"));
+    }
+
+    void lettreParCourriel()
+    {
+        choisir(p()->sComboBox2, 2);
+        Form1->sBitBtn3Click();
+        const QStringList l = lignes();
+        QCOMPARE(l.size(), 16);
+        QCOMPARE(l.first(), QStringLiteral("Madame, monsieur"));
+        QCOMPARE(l.mid(9), (QStringList{QString(), QString(), QStringLiteral("--------"), QStringLiteral("Hugo Ferrand"),
+                                        QStringLiteral("15 rue de la République, 13000 Marseille"),
+                                        Form2->EdTelephone->text(), QStringLiteral("hugo.ferrand@gmail.com")}));
+        const AttributsParagraphe tirets = Form1->Editor->paragrapheDuBloc(bloc(11));
+        QCOMPARE(std::pair(tirets.premiereLigne, tirets.gauche), std::pair(0, 0));
+        QCOMPARE(fragments([](const AttributsTexte &a) { return a.souligne; }), QStringList());
+        QCOMPARE(Form1->LetterSubject, QStringLiteral("Candidature spontanée"));
+    }
+
+    void offreSansRenseignements()
+    {
+        choisir(p()->sComboBox2, 1);
+        p()->EdSociete->clear();
+        Form1->sBitBtn3Click();
+        // The check failed, the offer's fields are marked all the same.
+        QCOMPARE(m_messages, QStringList{QStringLiteral("Vous devez tout d'abord saisir le nom de la société ciblée.||")});
+        QCOMPARE(Form1->Clignotement->FlashedLabel(), p()->sLabel12);
+        for (SEdit *e : {p()->EdRefOffre, p()->EdIntituleOffre, p()->EdOffrePublieeSur, p()->EdNomPrecContact})
+            QCOMPARE(e->text(), QStringLiteral("XXXXXXXX"));
+        QVERIFY(Form1->Editor->texteComplet().isEmpty());
+        QVERIFY(!Form1->GenerationEnCours);
+
+        p()->EdSociete->setText(QStringLiteral("atelier éclair"));
+        Form1->sBitBtn3Click();
+        QCOMPARE(p()->EdSociete->text(), QStringLiteral("Atelier éclair"));
+        const QStringList l = lignes();
+        QCOMPARE(l.at(6), QStringLiteral("ATELIER éCLAIR"));
+        QCOMPARE(l.at(12), QStringLiteral("Objet: Réponse à l'offre \"XXXXXXXX\""));
+        QCOMPARE(Form1->LetterSubject, QStringLiteral("Réponse à l'offre \"XXXXXXXX\""));
+        // Every mark is red, and nothing else is.
+        const QStringList rouges = fragments([](const AttributsTexte &a) { return a.couleur == QColor(255, 0, 0); });
+        QVERIFY(!rouges.isEmpty());
+        QCOMPARE(rouges.join(QString()), QStringLiteral("XXXXXXXX").repeated(Form1->Editor->texteComplet().count(QStringLiteral("XXXXXXXX"))));
+        QCOMPARE(fragments([](const AttributsTexte &a) { return a.couleur.has_value() && a.couleur != QColor(255, 0, 0); }),
+                 QStringList());
+    }
+
+    void destinataire_data()
+    {
+        QTest::addColumn<int>("titre");
+        QTest::addColumn<int>("taille");
+        QTest::addColumn<QString>("ligne");
+        QTest::addColumn<QString>("salutation");
+        QTest::newRow("inconnu, petite entreprise") << 0 << 0 << "Service du personnel" << "Madame, monsieur";
+        QTest::newRow("inconnu, société nationale") << 0 << 1 << "Direction des ressources humaines" << "Madame, monsieur";
+        QTest::newRow("madame Martin") << 2 << 0 << "A l'attention de Mme. Martin" << "Madame,";
+        QTest::newRow("monsieur Martin") << 1 << 2 << "A l'attention de Mr. Martin" << "Monsieur,";
+    }
+    void destinataire()
+    {
+        QFETCH(int, titre);
+        QFETCH(int, taille);
+        QFETCH(QString, ligne);
+        QFETCH(QString, salutation);
+        choisir(p()->sComboBox4, titre);
+        p()->sEdit1->setText(QStringLiteral("martin"));
+        choisir(p()->sComboBox6, taille);
+        Form1->sBitBtn3Click();
+        QCOMPARE(lignes().at(7), ligne);
+        QCOMPARE(lignes().at(14), salutation);
+    }
+
+    void echecs()
+    {
+        // A click while a letter is being written is ignored.
+        Form1->GenerationEnCours = true;
+        Form1->sBitBtn3Click();
+        QVERIFY(Form1->Editor->texteComplet().isEmpty());
+        Form1->GenerationEnCours = false;
+
+        // The working folder cannot be made: a clear error, the program goes on, and the
+        // next Generate works.
+        const QString dossier = Form1->WorkFolder;
+        QFile bloquant(m_dossier.filePath(QStringLiteral("fichier")));
+        QVERIFY(bloquant.open(QIODevice::WriteOnly));
+        bloquant.close();
+        Form1->WorkFolder = bloquant.fileName() + QStringLiteral("/Vendelair/");
+        Form1->sBitBtn3Click();
+        QCOMPARE(m_erreurs.size(), 1);
+        QVERIFY2(m_erreurs.first().startsWith(QStringLiteral("Impossible de créer le dossier de travail")),
+                 qPrintable(m_erreurs.first()));
+        QVERIFY(!Form1->GenerationEnCours);
+        QVERIFY(!Form1->PanProgression->isVisible());
+        Form1->WorkFolder = dossier;
+        Form1->sBitBtn3Click();
+        QCOMPARE(m_erreurs.size(), 1);
+        QCOMPARE(lignes().size(), 26);
+    }
+};
+
+QTEST_MAIN(TestGeneration)
+#include "tst_generation.moc"
