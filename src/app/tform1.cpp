@@ -4,7 +4,9 @@
 #include "app/disposition.h"
 #include "app/panneaucandidature.h"
 #include "app/placementfenetre.h"
+#include "editor/marges.h"
 #include "editor/panneauediteur.h"
+#include "editor/sortie.h"
 #include "letter/casse.h"
 #include "letter/corpus.h"
 #include "letter/experiences.h"
@@ -102,10 +104,16 @@ void TForm1::construireControles()
     sBitBtn25 = PanDroite->sBitBtn25;
     sBitBtn2 = PanDroite->sBitBtn2;
     sBitBtn28 = PanDroite->sBitBtn28;
+    sBitBtn27 = PanDroite->sBitBtn27;
+    sBitBtn26 = PanDroite->sBitBtn26;
     Editor = PanDroite->Editor;
     connect(sBitBtn28, &SBitBtn::clicked, this, &TForm1::sBitBtn28Click);
     connect(sBitBtn1, &SBitBtn::clicked, this, &TForm1::sBitBtn1Click);
     connect(sBitBtn3, &SBitBtn::clicked, this, &TForm1::sBitBtn3Click);
+    connect(sBitBtn27, &SBitBtn::clicked, this, &TForm1::sBitBtn27Click);
+    connect(sBitBtn26, &SBitBtn::clicked, this, &TForm1::sBitBtn26Click);
+    connect(sBitBtn25, &SBitBtn::clicked, this, &TForm1::sBitBtn25Click);
+    connect(sBitBtn2, &SBitBtn::clicked, this, &TForm1::sBitBtn2Click);
     connect(sBitBtn14, &SBitBtn::clicked, this, &TForm1::sBitBtn14Click);
     connect(sBitBtn15, &SBitBtn::clicked, this, &TForm1::sBitBtn15Click);
     // While the Generate button's caption draws the eye, the pointer over the letter leaves
@@ -426,4 +434,29 @@ QString TForm1::RemplacerChamps(const QString &modele)
     if (r.oublierSecondeExperience)
         PanGauche->sComboBox3->setCurrentIndex(-1);
     return r.texte;
+}
+
+void TForm1::sBitBtn27Click()
+{
+    EnregistrerLettre(this, *Editor, Form2->EdNom->text());
+    Editor->setFocus();
+}
+
+void TForm1::sBitBtn26Click()
+{
+    ImprimerLettre(this, *Editor, Form2->EdNom->text(),
+                   [](const QPrinter &imprimante) { return SetMargins(imprimante, 24, 24, 24, 0).rect(); });
+    Editor->setFocus();
+}
+
+void TForm1::sBitBtn25Click()
+{
+    OuvrirDansTraitementDeTexte(this, *Editor, Form2->EdNom->text());
+    Editor->setFocus();
+}
+
+void TForm1::sBitBtn2Click()
+{
+    EnvoyerParCourriel(*Editor, LetterSubject);
+    Editor->setFocus();
 }

@@ -52,6 +52,8 @@ public:
     SBitBtn *sBitBtn15 = nullptr;
     SBitBtn *sBitBtn3 = nullptr;
     SBitBtn *sBitBtn28 = nullptr;
+    SBitBtn *sBitBtn27 = nullptr;
+    SBitBtn *sBitBtn26 = nullptr;
     SBitBtn *sBitBtn25 = nullptr;
     SBitBtn *sBitBtn2 = nullptr;
     QLabel *Label3 = nullptr;
@@ -72,6 +74,11 @@ public slots:
     void sBitBtn28Click();
     // Generate: a whole new letter in the editor.
     void sBitBtn3Click();
+    // The letter out of the editor: save as RTF, print, word processor, e-mail.
+    void sBitBtn27Click();
+    void sBitBtn26Click();
+    void sBitBtn25Click();
+    void sBitBtn2Click();
     // New, edit and delete profile.
     void sBitBtn1Click();
     void sBitBtn14Click();

@@ -6,7 +6,10 @@
 #include "platform/systeme.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -39,6 +42,23 @@ QString NomFichierSurDisque(const QString &nomDeFamille)
     return nom;
 }
 
+namespace {
+
+// Where the save dialog opens: the folder of the last letter saved during this run, at
+// first the user's documents. Never the working folder the corpus is installed in, which
+// is private and temporary: a letter saved there would be lost at the end of the session.
+QString g_dernierDossier;
+
+QString dossierEnregistrement()
+{
+    if (!g_dernierDossier.isEmpty() && QDir(g_dernierDossier).exists())
+        return g_dernierDossier;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+} // namespace
+
 QFileDialog *PreparerDialogueEnregistrement(QWidget *parent, const QString &nomDeFamille)
 {
     auto *dialogue = new QFileDialog(parent);
@@ -47,6 +67,7 @@ QFileDialog *PreparerDialogueEnregistrement(QWidget *parent, const QString &nomD
     dialogue->setWindowTitle(QStringLiteral("Enregistrer la lettre de motivation sous..."));
     dialogue->setDefaultSuffix(QStringLiteral("rtf"));
     dialogue->setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialogue->setDirectory(dossierEnregistrement());
     dialogue->selectFile(NomFichierSurDisque(nomDeFamille));
     return dialogue;
 }
@@ -71,6 +92,7 @@ bool EnregistrerLettre(QWidget *parent, const Editor &editeur, const QString &no
         AfficherErreurStandard(parent, erreur);
         return false;
     }
+    g_dernierDossier = QFileInfo(chemin).absolutePath();
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "app/panneaucandidature.h"
 #include "app/tform1.h"
 #include "editor/panneauediteur.h"
+#include "editor/sortie.h"
 #include "letter/tirage.h"
 #include "platform/editor.h"
 #include "platform/systeme.h"
@@ -21,7 +22,9 @@
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QFileDialog>
 #include <QTextBlock>
+#include <QUrlQuery>
 
 // The Generate command from the click to the finished letter: its lines, their formats,
 // what is red and underlined, the fields it changes, and how it ends when something fails.
@@ -222,6 +225,52 @@ private slots:
         Form1->sBitBtn3Click();
         QCOMPARE(lignes().at(7), ligne);
         QCOMPARE(lignes().at(14), salutation);
+    }
+
+    void sortiesDeLaLettre()
+    {
+        QList<QUrl> ouverts;
+        RemplacerOuvreur([&ouverts](const QUrl &u) {
+            ouverts << u;
+            return true;
+        });
+        // Before any letter, the e-mail has an empty subject.
+        choisir(p()->sComboBox2, 2);
+        QVERIFY(Form1->sBitBtn2->isVisible() || !Form1->isVisible());
+        Form1->sBitBtn2Click();
+        QCOMPARE(QUrlQuery(ouverts.last()).queryItemValue(QStringLiteral("subject")), QString());
+        Form1->sBitBtn3Click();
+        Form1->sBitBtn2Click();
+        const QUrlQuery courriel(ouverts.last());
+        QCOMPARE(courriel.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded), QStringLiteral("Candidature spontanée"));
+        QVERIFY(courriel.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded).endsWith(QStringLiteral("hugo.ferrand@gmail.com\r\n")));
+
+        // Save: the file proposed under the applicant's last name, written as RTF.
+        QString propose;
+        const QString chemin = m_dossier.filePath(QStringLiteral("lettre.rtf"));
+        RemplacerDialogueEnregistrement([&](QFileDialog &d) {
+            propose = d.selectedFiles().value(0);
+            return chemin;
+        });
+        Form2->EdNom->setText(QStringLiteral("ferrand."));
+        Form1->sBitBtn27Click();
+        // Proposed in the user's own folders, never in the private working folder.
+        QVERIFY2(QFileInfo(propose).completeBaseName() == QStringLiteral("Lettre_de_motivation_Ferrand"), qPrintable(propose));
+        QVERIFY2(!propose.startsWith(Form1->WorkFolder) && propose.startsWith(QDir::homePath()), qPrintable(propose));
+        QFile rtf(chemin);
+        QVERIFY(rtf.open(QIODevice::ReadOnly));
+        const QByteArray octets = rtf.readAll();
+        QVERIFY(octets.startsWith("{\\rtf1"));
+        QVERIFY(octets.contains("--------"));
+
+        // Word processor: the same letter in the private folder, opened by the desktop.
+        Form1->sBitBtn25Click();
+        QVERIFY(ouverts.last().isLocalFile());
+        QVERIFY(ouverts.last().toLocalFile().endsWith(QStringLiteral("/Lettre_de_motivation_Ferrand.rtf")));
+        QVERIFY(QFile::exists(ouverts.last().toLocalFile()));
+        RemplacerOuvreur({});
+        RemplacerDialogueEnregistrement({});
+        QCOMPARE(m_erreurs, QStringList());
     }
 
     void echecs()
