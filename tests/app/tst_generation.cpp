@@ -4,6 +4,7 @@
 #include "editor/panneauediteur.h"
 #include "editor/sortie.h"
 #include "letter/tirage.h"
+#include "platform/cp1252.h"
 #include "platform/editor.h"
 #include "platform/systeme.h"
 #include "profiles/tform2.h"
@@ -23,6 +24,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QFileDialog>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTextBlock>
 #include <QUrlQuery>
 
@@ -262,6 +265,19 @@ private slots:
         const QByteArray octets = rtf.readAll();
         QVERIFY(octets.startsWith("{\\rtf1"));
         QVERIFY(octets.contains("--------"));
+        // Read back by an RTF reader, the saved letter has the editor's text line for line.
+        const QString lecteur = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
+        if (!lecteur.isEmpty()) {
+            QProcess unrtf;
+            unrtf.start(lecteur, {QStringLiteral("--text"), chemin});
+            QVERIFY(unrtf.waitForFinished(30000));
+            QStringList relu = Cp1252::decoder(unrtf.readAllStandardOutput()).split(u'\n');
+            while (!relu.isEmpty() && !relu.first().startsWith(QStringLiteral("-----")))
+                relu.removeFirst();
+            relu.removeFirst();
+            const QStringList ecrit = lignes();
+            QCOMPARE(relu.mid(0, ecrit.size()), ecrit);
+        }
 
         // Word processor: the same letter in the private folder, opened by the desktop.
         Form1->sBitBtn25Click();
