@@ -115,17 +115,18 @@ void Regle::RulerItemMouseMove(QWidget *repere, int x)
 
 void Regle::relacherGauche(int premiereLigne)
 {
-    AttributsParagraphe p = m_editeur->paragrapheSelection();
-    p.premiereLigne = premiereLigne;
-    p.gauche = GaucheRelachee(LeftInd->x(), RulerDragOffset, premiereLigne);
-    m_editeur->definirParagrapheSelection(p);
+    m_editeur->definirRetraitsSelection(premiereLigne, GaucheRelachee(LeftInd->x(), RulerDragOffset, premiereLigne),
+                                        std::nullopt);
     emit retraitsModifies();
 }
 
 void Regle::LeftIndMouseUp()
 {
     RulerDragActive = false;
-    relacherGauche(m_editeur->paragrapheSelection().premiereLigne);
+    const int premiereLigne = m_editeur->paragrapheSelection().premiereLigne;
+    m_editeur->definirRetraitsSelection(std::nullopt, GaucheRelachee(LeftInd->x(), RulerDragOffset, premiereLigne),
+                                        std::nullopt);
+    emit retraitsModifies();
 }
 
 void Regle::FirstIndMouseUp()
@@ -139,9 +140,7 @@ void Regle::FirstIndMouseUp()
 void Regle::RightIndMouseUp()
 {
     RulerDragActive = false;
-    AttributsParagraphe p = m_editeur->paragrapheSelection();
-    p.droite = DroiteRelachee(RightInd->x(), RulerDragOffset, largeur());
-    m_editeur->definirParagrapheSelection(p);
+    m_editeur->definirRetraitsSelection(std::nullopt, std::nullopt, DroiteRelachee(RightInd->x(), RulerDragOffset, largeur()));
     emit retraitsModifies();
 }
 

@@ -660,6 +660,18 @@ void Editor::definirParagrapheSelection(const AttributsParagraphe &p)
     });
 }
 
+void Editor::definirRetraitsSelection(std::optional<int> premiereLigne, std::optional<int> gauche,
+                                      std::optional<int> droite)
+{
+    d->changerParagraphes([&](QTextBlockFormat &f) {
+        AttributsParagraphe p = d->paragraphe(f);
+        p.premiereLigne = premiereLigne.value_or(p.premiereLigne);
+        p.gauche = gauche.value_or(p.gauche);
+        p.droite = droite.value_or(p.droite);
+        ecrireRetraits(f, p, d->unitesParPoint());
+    });
+}
+
 void Editor::definirAlignementSelection(int alignement)
 {
     d->changerParagraphes([&](QTextBlockFormat &f) { f.setAlignment(alignementQt(alignement)); });

@@ -76,6 +76,10 @@ public:
     // The paragraphs the selection touches.
     AttributsParagraphe paragrapheSelection() const;
     void definirParagrapheSelection(const AttributsParagraphe &p);
+    // Only the indents given, in each paragraph the selection touches; the others and the
+    // alignment stay as each paragraph has them.
+    void definirRetraitsSelection(std::optional<int> premiereLigne, std::optional<int> gauche,
+                                  std::optional<int> droite);
     // Only the alignment of the paragraphs the selection touches; their indents stay.
     void definirAlignementSelection(int alignement);
 

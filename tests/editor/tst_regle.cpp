@@ -186,15 +186,22 @@ private slots:
         QTEST(paragraphe().droite, "r");
     }
 
-    // A drop writes into every paragraph of the selection.
+    // A drop writes the dragged indent into every paragraph of the selection, and only it.
     void selectionDeParagraphes()
     {
+        b->Editor->placerCurseur(40);
+        b->Editor->definirAlignementSelection(AttributsParagraphe::Centre);
+        definir(30, 0, 6);
         b->Editor->selectionner(3, 40);
         b->EditorSelectionChange();
         glisser(repere("LeftInd"), 20);
         const QTextBlock premier = b->Editor->document()->firstBlock();
         QCOMPARE(b->Editor->paragrapheDuBloc(premier).gauche, 15);
         QCOMPARE(b->Editor->paragrapheDuBloc(premier.next()).gauche, 15);
+        // The second paragraph keeps its own first line, right indent and alignment.
+        const AttributsParagraphe second = b->Editor->paragrapheDuBloc(premier.next());
+        QCOMPARE(std::tuple(second.premiereLigne, second.droite, second.alignement),
+                 std::tuple(30, 6, int(AttributsParagraphe::Centre)));
         // One step to undo.
         b->Editor->annuler();
         QCOMPARE(b->Editor->paragrapheDuBloc(premier).gauche, 0);
