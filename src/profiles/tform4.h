@@ -2,8 +2,10 @@
 
 #include <QWidget>
 
+class QLabel;
 class SBitBtn;
 class SPanel;
+class TWavedImage;
 
 // The help window: four topics that explain the memos of the profile editor with
 // examples, and the welcome page of the very first start. Whichever way it closes, the
@@ -18,6 +20,21 @@ public:
 
     SPanel *PanWelcome = nullptr;
     SBitBtn *sBitBtn6 = nullptr;
+
+    // The welcome page.
+    TWavedImage *Image1 = nullptr;
+    QLabel *Label28 = nullptr;
+    QLabel *Label31 = nullptr;
+    QLabel *Label32 = nullptr;
+    QLabel *Label33 = nullptr;
+    SBitBtn *sBitBtn28 = nullptr;
+    SPanel *sPanel1 = nullptr;
+    QLabel *Label29 = nullptr;
+    QLabel *Image2 = nullptr;
+    QLabel *Label30 = nullptr;
+    QLabel *Label34 = nullptr;
+    SBitBtn *BtnSuivant = nullptr;
+
     // Heading and examples panel of each topic, in the order of Sujet.
     QList<std::pair<SPanel *, SPanel *>> Sujets;
 
@@ -27,6 +44,8 @@ public:
 
 public slots:
     void sBitBtn6Click();
+    // Opens the About window, modal.
+    void sBitBtn28Click();
 
 signals:
     // After every close, the title bar's close box included.
@@ -38,4 +57,5 @@ protected:
 private:
     SPanel *panneauTitre(const char *nom, const QString &titre, const QString &explication, const QString &note);
     SPanel *panneauExemples(const char *nom, const QStringList &lignes);
+    void construireBienvenue();
 };
