@@ -1,0 +1,403 @@
+#include "app/demarrage.h"
+#include "app/detailscandidature.h"
+#include "app/panneaucandidature.h"
+#include "app/tform1.h"
+#include "letter/tirage.h"
+#include "platform/editor.h"
+#include "platform/systeme.h"
+#include "profiles/profile.h"
+#include "profiles/tform2.h"
+#include "profiles/tform4.h"
+#include "widgets/scombobox.h"
+#include "widgets/sedit.h"
+#include "widgets/smemo.h"
+#include "widgets/tformsdialog.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Whole letters, as the Generate command writes them for a spread of answers, go through
+// the French grammar checker in one run. What the user typed is the user's business; every
+// other remark is a fault of the program, except the few phrases it writes on purpose,
+// each named below with its reason.
+namespace {
+
+// One application: the answers a letter is generated from.
+struct Candidature
+{
+    int titreCandidat;    // CombTitre: 0 Mr., 1 Mme., 2 Mlle.
+    int type;             // sComboBox2
+    int typeMission;      // CombTypeMission
+    int contact;          // CombPrecedentContact
+    int destinataire;     // index in destinataires()
+    bool service;         // sEdit3 filled
+    int taille;           // sComboBox6
+    int principale;       // sComboBox8
+    int seconde;          // sComboBox3 (0 is the empty item)
+    int offre;            // 0 reference, title and publication given, 1 title only, 2 nothing
+    int secteur;          // CombSecteur
+    int societe;          // index in societes()
+    int nomContact;       // index in nomsContact(), the last one empty
+};
+
+struct Destinataire
+{
+    int titre; // sComboBox4: 0 "?", 1 Mr., 2 Mme., 3 Mlle.
+    QString nom;
+};
+
+const QList<Destinataire> &destinataires()
+{
+    static const QList<Destinataire> l{{0, QString()},
+                                       {1, QStringLiteral("martin")},
+                                       {2, QStringLiteral("Lefèvre")},
+                                       {3, QStringLiteral("Roux")},
+                                       {1, QString()},
+                                       {2, QString()}};
+    return l;
+}
+
+// Companies the user might type; two begin with a vowel.
+const QStringList &societes()
+{
+    static const QStringList l{QStringLiteral("FRANCE TELECOM"), QStringLiteral("Durand Industries"),
+                               QStringLiteral("Océalis"), QStringLiteral("Atelier Vidal")};
+    return l;
+}
+
+const QStringList &nomsContact()
+{
+    static const QStringList l{QStringLiteral("Alain Robert"), QStringLiteral("Isabelle Moreau"), QString()};
+    return l;
+}
+
+// A small generator of our own, so that the plan is the same on every machine.
+struct Melangeur
+{
+    quint32 etat = 20270601u;
+    int suivant(int n)
+    {
+        etat = etat * 1664525u + 1013904223u;
+        return int((quint64(etat) * quint64(n)) >> 32);
+    }
+    // The values, each repeated by its weight, in a shuffled order.
+    QList<int> suite(const QList<int> &poids)
+    {
+        QList<int> r;
+        for (int v = 0; v < poids.size(); ++v)
+            for (int k = 0; k < poids.at(v); ++k)
+                r << v;
+        for (int i = int(r.size()) - 1; i > 0; --i)
+            r.swapItemsAt(i, suivant(i + 1));
+        return r;
+    }
+};
+
+// A covering plan rather than every combination: each factor's values are spread evenly
+// over the letters, each in its own shuffled order, so every value comes several times and
+// in varied company.
+QList<Candidature> plan()
+{
+    constexpr int N = 48;
+    Melangeur m;
+    const QList<int> titres = m.suite({24, 16, 8});
+    const QList<int> types = m.suite({12, 12, 12, 12});
+    const QList<int> missions = m.suite({10, 10, 10, 9, 9});
+    QList<int> contacts = m.suite({13, 5, 5, 5, 5, 5, 5, 5});
+    const QList<int> dest = m.suite({8, 8, 8, 8, 8, 8});
+    const QList<int> services = m.suite({24, 24});
+    const QList<int> tailles = m.suite({16, 16, 16});
+    const QList<int> principales = m.suite({16, 16, 16});
+    const QList<int> secondes = m.suite({12, 12, 12, 12});
+    const QList<int> offres = m.suite({16, 16, 16});
+    const QList<int> societesTirees = m.suite({12, 12, 12, 12});
+    const QList<int> noms = m.suite({16, 16, 16});
+    // A previous contact can only be chosen for a recipient with a title: such a letter
+    // trades its contact with one that has none.
+    for (int i = 0; i < N; ++i) {
+        if (destinataires().at(dest.at(i)).titre != 0 || contacts.at(i) == 0)
+            continue;
+        for (int j = 0; j < N; ++j)
+            if (contacts.at(j) == 0 && destinataires().at(dest.at(j)).titre != 0) {
+                contacts.swapItemsAt(i, j);
+                break;
+            }
+    }
+    const int nombreSecteurs = int(DetailsCandidature::secteurs().size());
+    QList<Candidature> r;
+    for (int i = 0; i < N; ++i)
+        r << Candidature{titres.at(i), types.at(i), missions.at(i), contacts.at(i), dest.at(i), services.at(i) == 1,
+                         tailles.at(i), principales.at(i), secondes.at(i), offres.at(i),
+                         (i * 37 + 11) % nombreSecteurs, societesTirees.at(i), noms.at(i)};
+    return r;
+}
+
+QString decrire(const Candidature &c)
+{
+    return QStringLiteral("titre %1, type %2, poste %3, contact %4, destinataire %5, service %6, taille %7, "
+                          "expériences %8/%9, offre %10, secteur %11")
+        .arg(c.titreCandidat)
+        .arg(c.type)
+        .arg(c.typeMission)
+        .arg(c.contact)
+        .arg(c.destinataire)
+        .arg(c.service ? 1 : 0)
+        .arg(c.taille)
+        .arg(c.principale)
+        .arg(c.seconde)
+        .arg(c.offre)
+        .arg(c.secteur);
+}
+
+void choisir(SComboBox *liste, int index)
+{
+    liste->setCurrentIndex(index);
+    emit liste->change();
+}
+
+// One checked paragraph: a line of a letter, where it comes from, and the texts in it
+// that the user typed.
+struct Ligne
+{
+    QString texte, origine;
+    QStringList saisies;
+};
+
+// Whether the checker's remark [debut, fin[ lies inside something the user typed.
+bool dansUneSaisie(const Ligne &l, int debut, int fin)
+{
+    for (const QString &s : l.saisies) {
+        if (s.isEmpty())
+            continue;
+        for (qsizetype i = l.texte.indexOf(s, 0, Qt::CaseInsensitive); i >= 0;
+             i = l.texte.indexOf(s, i + 1, Qt::CaseInsensitive))
+            if (debut >= i && fin <= i + s.size())
+                return true;
+    }
+    return false;
+}
+
+// A remark the checker makes on a phrase the program writes on purpose: the rule (part of
+// its identifier, or "orthographe" for an unknown word), the whole underlined text, and the
+// start of the lines it is limited to.
+struct Exception
+{
+    QString regle;
+    QRegularExpression souligne;
+    QString debutLigne;
+
+    bool couvre(const QString &r, const QString &s, const QString &ligne) const
+    {
+        return r.contains(regle) && souligne.match(s).hasMatch() && ligne.startsWith(debutLigne);
+    }
+};
+
+QRegularExpression entier(const QString &motif)
+{
+    return QRegularExpression(QStringLiteral("^(?:") + motif + QStringLiteral(")$"),
+                              QRegularExpression::UseUnicodePropertiesOption);
+}
+
+const QList<Exception> &exceptions()
+{
+    static const QList<Exception> l{
+        // The corpus and the program's own lists ("d'emploi", "de l'Aéronautique") write the
+        // keyboard's plain apostrophe, some texts the typographic one: both are correct
+        // French. Only a plain apostrophe closing an elided word is let through.
+        {QStringLiteral("apostrophe_typographique"), entier(QStringLiteral("\\w+'")), QString()},
+        // The texts of paragraphs 1 and 2 keep their final blank, which goes into the letter
+        // as it stands. One blank, at the end of the line, nothing more.
+        {QStringLiteral("esp_fin_ligne"), entier(QStringLiteral(" ")), QString()},
+        // The texts put an ordinary space before ":" and ";": the French spacing is there,
+        // only its unbreakable kind is not. A colon or semicolon without space still counts.
+        {QStringLiteral("nbsp_avant_deux_points"), entier(QStringLiteral(" :")), QString()},
+        {QStringLiteral("nbsp_avant_double_ponctuation"), entier(QStringLiteral(" ;")), QString()},
+        // The subject line is written "Objet: " and quotes the offer's title between
+        // straight double quotation marks.
+        {QStringLiteral("nbsp_avant_deux_points"), entier(QStringLiteral(":")), QStringLiteral("Objet: ")},
+        {QStringLiteral("typo_guillemets_typographiques_doubles_"), entier(QStringLiteral("\"")),
+         QStringLiteral("Objet: ")},
+        // The recipient line "A l'attention de Mme. Martin": an unaccented capital A and the
+        // recipient's title as the list shows it.
+        {QStringLiteral("typo_À_début_phrase"), entier(QStringLiteral("A")), QStringLiteral("A l'attention de ")},
+        {QStringLiteral("typo_point_après_titre"), entier(QStringLiteral("Mme\\.|Mlle\\.")),
+         QStringLiteral("A l'attention de ")},
+        // The availability month comes capitalised from the profile's list ("dès Janvier 2007").
+        {QStringLiteral("maj_mois"), entier(Profile::itemsMoisDispo().join(u'|')), QString()},
+        // "une mission d'interim", the kind of position as the profile's list writes it.
+        {QStringLiteral("orthographe"), entier(QStringLiteral("interim")), QString()},
+        // The sector phrases that the dictionary does not know, as the sector list writes
+        // them: "du BTP", "du Consulting", "des medias", "du multimedia".
+        {QStringLiteral("orthographe"), entier(QStringLiteral("BTP|Consulting|medias|multimedia")), QString()},
+    };
+    return l;
+}
+
+} // namespace
+
+class TestLettresFrancais : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dossier;
+    QStringList m_messages, m_erreurs;
+    int m_lettre = 0;
+    int m_appel = 0;
+
+    static PanneauCandidature *p() { return Form1->PanGauche; }
+
+    // The answers of one application on the main window and in the current profile.
+    static void repondre(const Candidature &c)
+    {
+        Form2->CombTitre->setCurrentIndex(c.titreCandidat);
+        Form2->CombTypeMission->setCurrentIndex(c.typeMission);
+        choisir(p()->sComboBox2, c.type);
+        const bool offre = c.type == 1 || c.type == 3;
+        p()->EdRefOffre->setText(offre && c.offre == 0 ? QStringLiteral("RH-2027-14") : QString());
+        p()->EdIntituleOffre->setText(offre && c.offre <= 1 ? QStringLiteral("assistant marketing") : QString());
+        p()->EdOffrePublieeSur->setText(offre && c.offre == 0 ? QStringLiteral("le site de l'Apec") : QString());
+        choisir(p()->CombSecteur, c.secteur);
+        choisir(Form1->sComboBox8, c.principale);
+        choisir(Form1->sComboBox3, c.seconde);
+        p()->EdSociete->setText(societes().at(c.societe));
+        choisir(p()->sComboBox6, c.taille);
+        p()->sEdit3->setText(c.service ? QStringLiteral("marketing") : QString());
+        const Destinataire &d = destinataires().at(c.destinataire);
+        choisir(p()->sComboBox4, d.titre);
+        p()->sEdit1->setText(d.nom);
+        if (d.titre != 0)
+            choisir(p()->CombPrecedentContact, c.contact);
+        p()->EdNomPrecContact->setText(nomsContact().at(c.nomContact));
+    }
+
+    // Everything of the letter that the user typed rather than the program wrote.
+    static QStringList saisies()
+    {
+        QStringList s{QStringLiteral("XXXXXXXX")};
+        for (SEdit *e : {Form2->EdPrenom, Form2->EdNom, Form2->EdAdresse, Form2->EdCodePostal, Form2->EdVille,
+                         Form2->EdTelephone, Form2->EdMail, p()->EdSociete, p()->sEdit1, p()->sEdit3,
+                         p()->EdRefOffre, p()->EdIntituleOffre, p()->EdOffrePublieeSur, p()->EdNomPrecContact})
+            s << e->text();
+        s << Form2->MemoProfilActuel->toPlainText();
+        // The experiences enter the letter without their first capital and final full stop.
+        for (SMemo *m : std::as_const(Form2->MemosExperience)) {
+            QString t = m->toPlainText();
+            if (t.endsWith(u'.'))
+                t.chop(1);
+            s << t;
+        }
+        s.removeAll(QString());
+        return s;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dossier.isValid());
+        RemplacerDossierProgramme(m_dossier.path());
+        RemplacerMetriquesEcran(MetriquesEcran{QRect(0, 0, 1280, 1024), QRect(0, 0, 1280, 994)});
+        RemplacerAfficheurErreur([this](const QString &m) { m_erreurs << m; });
+        TFormsDialog::definirRepondeur([this](TFormsDialog &d) {
+            m_messages << d.dernieresLignes().join(u'|');
+            return 1;
+        });
+        // Each letter has its own time of day, and each paragraph a step further.
+        RemplacerHorloge([this] { return QTime(8, 0).addSecs(m_lettre * 97).addMSecs(m_appel += 7919); });
+    }
+    void cleanupTestCase()
+    {
+        RemplacerHorloge({});
+        DetruireFenetres();
+    }
+
+    void sansFaute()
+    {
+        const QString correcteur = QStandardPaths::findExecutable(QStringLiteral("grammalecte-cli"));
+        QVERIFY2(!correcteur.isEmpty(), "grammalecte-cli is missing: scripts/setup.sh installs it");
+
+        CreerFenetres();
+        Form1->TimerDemarrageTimer();
+        Form4->close();
+        Form2->sBitBtn7Click();
+        Form2->sBitBtn6Click();
+        m_messages.clear();
+        // A working folder of our own: other test programs generate letters at the same time.
+        Form1->WorkFolder = m_dossier.filePath(QStringLiteral("Vendelair")) + u'/';
+
+        QList<Ligne> lignes;
+        const QList<Candidature> candidatures = plan();
+        for (m_lettre = 0; m_lettre < candidatures.size(); ++m_lettre) {
+            const Candidature &c = candidatures.at(m_lettre);
+            m_appel = 0;
+            repondre(c);
+            Form1->sBitBtn3Click();
+            QVERIFY2(m_erreurs.isEmpty() && m_messages.isEmpty(),
+                     qPrintable(decrire(c) + u'\n' + m_erreurs.join(u'\n') + m_messages.join(u'\n')));
+            const QStringList tapes = saisies();
+            const QStringList texte = Form1->Editor->texteComplet().split(u'\n');
+            for (int n = 0; n < texte.size(); ++n)
+                if (!texte.at(n).isEmpty())
+                    lignes << Ligne{texte.at(n),
+                                    QStringLiteral("lettre %1 (%2), ligne %3").arg(m_lettre + 1).arg(decrire(c)).arg(n + 1),
+                                    tapes};
+        }
+
+        QTemporaryDir dossier;
+        QFile fichier(dossier.filePath(QStringLiteral("lettres.txt")));
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        QStringList textes;
+        for (const Ligne &l : std::as_const(lignes))
+            textes << l.texte;
+        fichier.write(textes.join(QStringLiteral("\n\n")).toUtf8() + '\n');
+        fichier.close();
+
+        QProcess processus;
+        processus.start(correcteur, {"-f", fichier.fileName(), "-j", "-ctx", "-owe"});
+        QVERIFY(processus.waitForFinished(120000));
+        const QJsonDocument doc = QJsonDocument::fromJson(processus.readAllStandardOutput());
+        QVERIFY2(doc.isObject(), "grammalecte-cli gave no JSON");
+
+        QStringList fautes;
+        for (const QJsonValue &v : doc.object().value(QStringLiteral("data")).toArray()) {
+            const QJsonObject paragraphe = v.toObject();
+            const int index = (paragraphe.value(QStringLiteral("iParagraph")).toInt() - 1) / 2;
+            if (index < 0 || index >= lignes.size()) {
+                fautes << QStringLiteral("paragraphe inattendu %1").arg(index);
+                continue;
+            }
+            const Ligne &l = lignes.at(index);
+            const auto remarque = [&](const QJsonObject &o, const QString &regle, const QString &message) {
+                const int debut = o.value(QStringLiteral("nStart")).toInt();
+                const int fin = o.value(QStringLiteral("nEnd")).toInt();
+                const QString souligne = l.texte.mid(debut, fin - debut);
+                if (dansUneSaisie(l, debut, fin))
+                    return;
+                for (const Exception &e : exceptions())
+                    if (e.couvre(regle, souligne, l.texte))
+                        return;
+                fautes << QStringLiteral("%1 : %2 [%3] « %4[%5]%6 »")
+                              .arg(l.origine, message, regle, l.texte.mid(qMax(0, debut - 40), qMin(debut, 40)),
+                                   souligne, l.texte.mid(fin, 40));
+            };
+            for (const QJsonValue &e : paragraphe.value(QStringLiteral("lGrammarErrors")).toArray())
+                remarque(e.toObject(), e.toObject().value(QStringLiteral("sRuleId")).toString(),
+                         e.toObject().value(QStringLiteral("sMessage")).toString());
+            for (const QJsonValue &e : paragraphe.value(QStringLiteral("lSpellingErrors")).toArray())
+                remarque(e.toObject(), QStringLiteral("orthographe"), QStringLiteral("mot inconnu"));
+        }
+        for (const QString &f : std::as_const(fautes))
+            qWarning().noquote() << f;
+        QVERIFY2(fautes.isEmpty(), qPrintable(QStringLiteral("%1 faute(s) dans %2 lettres").arg(fautes.size()).arg(candidatures.size())));
+    }
+};
+
+QTEST_MAIN(TestLettresFrancais)
+#include "tst_lettresfrancais.moc"
