@@ -80,6 +80,8 @@ PanneauEditeur::PanneauEditeur(QWidget *parent) : SPanel(parent)
     PanProgression = new SPanel(PanEditeur);
     PanProgression->setObjectName(QStringLiteral("PanProgression"));
     PanProgression->setBorderWidth(8);
+    // Opaque: the toolbar under it is not redrawn at every step of the gauge.
+    PanProgression->setAutoFillBackground(true);
     PanProgression->hide();
     BarreProgression = new SGauge(PanProgression);
     BarreProgression->setObjectName(QStringLiteral("BarreProgression"));

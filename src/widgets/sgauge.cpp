@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 SGauge::SGauge(QWidget *parent)
     : QWidget(parent)
 {
@@ -22,8 +24,12 @@ void SGauge::setProgress(int progres)
     progres = qBound(0, progres, m_max);
     if (progres == m_progres)
         return;
+    // The gauge is redrawn when its number changes, not at every step: a generation steps
+    // it 580 times, and the bar moves by whole hundredths.
+    const int pourcentAvant = pourcentage();
     m_progres = progres;
-    update();
+    if (pourcentage() != pourcentAvant || m_progres == 0)
+        update();
 }
 
 void SGauge::addProgress(int pas)
@@ -71,7 +77,7 @@ void SGauge::paintEvent(QPaintEvent *)
     if (m_max > 0 && m_progres > 0) {
         const QRectF interieur = cadre.adjusted(1.5, 1.5, -1.5, -1.5);
         QRectF barre = interieur;
-        barre.setWidth(interieur.width() * m_progres / m_max);
+        barre.setWidth(interieur.width() * pourcentage() / 100);
         p.setPen(Qt::NoPen);
         QColor couleurBarre = Skin::teinte(Skin::Teinte::Selection);
         if (!isEnabled())

@@ -32,6 +32,7 @@ public:
 
     QSize sizeHint() const override;
 
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

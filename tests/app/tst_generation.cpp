@@ -85,6 +85,8 @@ private slots:
         m_messages.clear();
         m_erreurs.clear();
         CreerFenetres();
+        // A working folder of its own: other tests generate letters at the same time.
+        Form1->WorkFolder = m_dossier.filePath(QStringLiteral("Vendelair")) + u'/';
         Form1->TimerDemarrageTimer();
         // The example profile and its ready-made application.
         Form4->close();
