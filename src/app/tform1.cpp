@@ -264,6 +264,8 @@ void TForm1::sComboBox1Change()
     if (sComboBox1->currentText() == QLatin1String("Profil Exemple")) {
         // The example profile comes with a ready-made application.
         PanGauche->sComboBox2->setCurrentIndex(0);
+        // The toolbar and the offer button follow the preset type, as if it had been chosen.
+        PanGauche->sComboBox2Change();
         PanGauche->CombSecteur->setCurrentIndex(52);
         sComboBox8->setCurrentIndex(1);
         sComboBox3->setCurrentIndex(3);

@@ -235,6 +235,9 @@ private slots:
 
     void profilExemple()
     {
+        // An e-mail answer to an offer was chosen before the example profile.
+        Form1->PanGauche->sComboBox2->setCurrentIndex(3);
+        Form1->PanGauche->sComboBox2Change();
         Form1->sBitBtn1Click();
         Form2->CombTitre->setCurrentIndex(1);
         Form2->sBitBtn7Click();
@@ -257,6 +260,9 @@ private slots:
         QVERIFY(Form1->sComboBox8->currentText().startsWith(QStringLiteral("j'ai eu l'occasion d'organiser")));
         QVERIFY(Form1->sComboBox3->currentText().startsWith(QStringLiteral("j'effectue, en plus")));
         QCOMPARE(p->sComboBox2->currentIndex(), 0);
+        // A postal letter: the word processor's button, not the e-mail one; no offer button.
+        QVERIFY(!Form1->sBitBtn2->isVisibleTo(Form1) && Form1->sBitBtn25->isVisibleTo(Form1));
+        QVERIFY(!p->sBitBtn4->isVisibleTo(p));
         QCOMPARE(p->CombSecteur->currentText(), QStringLiteral("Marketing"));
         QCOMPARE(p->EdSociete->text(), QStringLiteral("FRANCE TELECOM"));
         QCOMPARE(p->sComboBox6->currentText(), QStringLiteral("Société internationale"));
