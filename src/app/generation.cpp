@@ -21,6 +21,7 @@
 #include <QDate>
 #include <QDir>
 #include <QLabel>
+#include <QTextDocument>
 
 namespace {
 
@@ -213,6 +214,8 @@ void TForm1::ecrireLettre()
         trouve = Editor->chercher(Marque, trouve + 6, -1, true, false);
     }
     Editor->placerCurseur(0);
+    // A letter just written holds nothing of the user's yet: only his changes count.
+    Editor->document()->setModified(false);
 
     PanProgression->hide();
     Label3->setText(QStringLiteral("Regénérer une lettre différente"));

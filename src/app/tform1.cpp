@@ -27,12 +27,14 @@
 #include "widgets/skin.h"
 #include "widgets/spanel.h"
 #include "widgets/tform3.h"
+#include "widgets/tformsdialog.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QTextDocument>
 #include <QTimer>
 
 using Controles::bouton;
@@ -345,6 +347,15 @@ void TForm1::FormClose()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    // Changes the user made to the letter and did not save are not dropped without a word.
+    if (Editor->document()->isModified()
+        && !FormsDialog->ShowsDialog(QStringLiteral("Votre lettre contient des modifications"),
+                                     QStringLiteral("qui n'ont pas été enregistrées."),
+                                     QStringLiteral("Voulez-vous vraiment quitter Vendelair ?"), true)) {
+        event->ignore();
+        Editor->setFocus();
+        return;
+    }
     FormClose();
     // Whatever the write did, closing the main window ends the program.
     event->accept();
@@ -440,7 +451,8 @@ QString TForm1::RemplacerChamps(const QString &modele)
 
 void TForm1::sBitBtn27Click()
 {
-    EnregistrerLettre(this, *Editor, Form2->EdNom->text());
+    if (EnregistrerLettre(this, *Editor, Form2->EdNom->text()))
+        Editor->document()->setModified(false);
     Editor->setFocus();
 }
 

@@ -40,6 +40,7 @@ private:
     QStringList m_messages;
     QStringList m_erreurs;
     int m_heure = 0;
+    int m_reponse = TFormsDialog::OK;
 
     static PanneauCandidature *p() { return Form1->PanGauche; }
     static QStringList lignes() { return Form1->Editor->texteComplet().split(u'\n'); }
@@ -73,7 +74,7 @@ private slots:
         RemplacerAfficheurErreur([this](const QString &m) { m_erreurs << m; });
         TFormsDialog::definirRepondeur([this](TFormsDialog &d) {
             m_messages << d.dernieresLignes().join(u'|');
-            return 1;
+            return m_reponse;
         });
         // A new seed for every paragraph and every letter, the same from run to run.
         RemplacerHorloge([this] { return QTime(9, 0).addMSecs(m_heure += 7919); });
@@ -289,6 +290,33 @@ private slots:
         RemplacerOuvreur({});
         RemplacerDialogueEnregistrement({});
         QCOMPARE(m_erreurs, QStringList());
+    }
+
+    void quitterSansPerdreSesRetouches()
+    {
+        // A letter as generated closes without a question.
+        Form1->sBitBtn3Click();
+        Form1->show();
+        QVERIFY(Form1->close());
+        QVERIFY(m_messages.isEmpty());
+
+        // Retouched by the user: the program asks, and "Non" keeps it open with the text.
+        Form1->show();
+        Form1->Editor->placerCurseur(0);
+        QTest::keyClicks(Form1->Editor, QStringLiteral("Cher "));
+        m_reponse = TFormsDialog::Non;
+        QVERIFY(!Form1->close());
+        QVERIFY(Form1->isVisible());
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages.first().endsWith(QStringLiteral("Voulez-vous vraiment quitter Vendelair ?")));
+        QVERIFY(lignes().first().startsWith(QStringLiteral("Cher ")));
+        // Once saved, nothing more to ask.
+        RemplacerDialogueEnregistrement([this](QFileDialog &) { return m_dossier.filePath(QStringLiteral("l.rtf")); });
+        Form1->sBitBtn27Click();
+        RemplacerDialogueEnregistrement({});
+        QVERIFY(Form1->close());
+        QCOMPARE(m_messages.size(), 1);
+        m_reponse = TFormsDialog::OK;
     }
 
     void echecs()
