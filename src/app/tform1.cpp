@@ -166,6 +166,7 @@ void TForm1::FormCreate()
     Editor->definirAttributsParDefaut(defaut);
     PanDroite->UpdateEditActions();
     PanDroite->EditorSelectionChange();
+    Editor->document()->setModified(false);
     sComboBox3->clear();
     sComboBox8->clear();
 
@@ -348,7 +349,7 @@ void TForm1::FormClose()
 void TForm1::closeEvent(QCloseEvent *event)
 {
     // Changes the user made to the letter and did not save are not dropped without a word.
-    if (Editor->document()->isModified()
+    if (Editor->document()->isModified() && !Editor->document()->isEmpty()
         && !FormsDialog->ShowsDialog(QStringLiteral("Votre lettre contient des modifications"),
                                      QStringLiteral("qui n'ont pas été enregistrées."),
                                      QStringLiteral("Voulez-vous vraiment quitter Vendelair ?"), true)) {

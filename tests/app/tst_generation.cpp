@@ -294,9 +294,10 @@ private slots:
 
     void quitterSansPerdreSesRetouches()
     {
-        // A letter as generated closes without a question.
+        // A letter as generated closes without a question, even after the window was resized.
         Form1->sBitBtn3Click();
         Form1->show();
+        Form1->resize(Form1->width() + 200, Form1->height() + 100);
         QVERIFY(Form1->close());
         QVERIFY(m_messages.isEmpty());
 
