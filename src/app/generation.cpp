@@ -23,6 +23,8 @@
 #include <QLabel>
 #include <QTextDocument>
 
+#include <functional>
+
 namespace {
 
 const QString Marque = QStringLiteral("XXXXXXXX");
@@ -75,9 +77,7 @@ bool TForm1::verifierReponses()
 
 void TForm1::sBitBtn3Click()
 {
-    QFont gras = Label3->font();
-    gras.setBold(true);
-    Label3->setFont(gras);
+    Label3EnGras();
     if (GenerationEnCours)
         return;
     PanneauCandidature *p = PanGauche;
@@ -153,9 +153,15 @@ void TForm1::ecrireLettre()
     };
     const bool courriel = p->sComboBox2->currentIndex() >= 2;
     const auto ligne = [this](const QString &t) { Editor->ajouterLigne(t); };
+    // Changes some attributes of a stretch of the letter, leaving the others as they are.
+    const auto formater = [this](int debut, int longueur, const std::function<void(AttributsTexte &)> &changer) {
+        Editor->selectionner(debut, longueur);
+        AttributsTexte a = Editor->attributsSelection();
+        changer(a);
+        Editor->definirAttributsSelection(a);
+    };
 
     if (!courriel) {
-        paragraphe(0, 0);
         for (const QString &l : expediteur)
             ligne(l);
         ligne(QString());
@@ -172,23 +178,18 @@ void TForm1::ecrireLettre()
         ligne(QStringLiteral("Objet: ") + LetterSubject);
         const int objet = Editor->chercher(QStringLiteral("Objet: "), 0, -1, false, true);
         if (objet >= 0) {
-            Editor->selectionner(objet, 5);
-            AttributsTexte a = Editor->attributsSelection();
-            a.souligne = true;
-            Editor->definirAttributsSelection(a);
+            formater(objet, 5, [](AttributsTexte &a) { a.souligne = true; });
             Editor->placerCurseur(Editor->texteComplet().size());
         }
         ligne(QString());
     }
 
+    // The body format holds for the salutation and the four justified paragraphs.
     paragraphe(28, -28);
     ligne(Salutation(p->sComboBox4->currentText()));
     ligne(QString());
     for (int numero : {1, 2, 4, 5}) {
-        const QString texteParagraphe = RemplacerChamps(TirerTemplate(numero));
-        format.alignement = AttributsParagraphe::Justifie;
-        Editor->definirParagrapheSelection(format);
-        ligne(texteParagraphe);
+        ligne(RemplacerChamps(TirerTemplate(numero)));
         ligne(QString());
     }
     ligne(QString());
@@ -207,10 +208,7 @@ void TForm1::ecrireLettre()
     // What the user still has to fill in shows in red.
     int trouve = Editor->chercher(Marque, 0, -1, true, false);
     while (trouve > 0) {
-        Editor->selectionner(trouve, Marque.size());
-        AttributsTexte a = Editor->attributsSelection();
-        a.couleur = QColor(255, 0, 0);
-        Editor->definirAttributsSelection(a);
+        formater(trouve, Marque.size(), [](AttributsTexte &a) { a.couleur = QColor(255, 0, 0); });
         trouve = Editor->chercher(Marque, trouve + 6, -1, true, false);
     }
     Editor->placerCurseur(0);

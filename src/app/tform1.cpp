@@ -7,7 +7,6 @@
 #include "editor/marges.h"
 #include "editor/panneauediteur.h"
 #include "editor/sortie.h"
-#include "letter/casse.h"
 #include "letter/corpus.h"
 #include "letter/experiences.h"
 #include "letter/remplacement.h"
@@ -140,6 +139,13 @@ void TForm1::construireControles()
 void TForm1::reinitialiserEtape3()
 {
     Label3->setText(QStringLiteral("Etape 3  -  Générer ma lettre"));
+}
+
+void TForm1::Label3EnGras()
+{
+    QFont gras = Label3->font();
+    gras.setBold(true);
+    Label3->setFont(gras);
 }
 
 void TForm1::FlashLabel(QLabel *label)
@@ -284,7 +290,7 @@ QStringList TForm1::ListeExperiences(const Profile &profil)
     for (const char *cle : Experiences::cles()) {
         const QString memo = profil.valeur(cle);
         if (!memo.section(u'\n', 0, 0).isEmpty())
-            items.append(ChangerCasse(memo, 1, true));
+            items.append(Experiences::formeNormale(memo));
     }
     return items;
 }
@@ -320,9 +326,7 @@ void TForm1::sBitBtn15Click()
 
 void TForm1::apresEditionProfil()
 {
-    QFont gras = Label3->font();
-    gras.setBold(true);
-    Label3->setFont(gras);
+    Label3EnGras();
     ListerProfiles();
     sComboBox1Change();
     if (estGaree())

@@ -89,6 +89,8 @@ public slots:
     // The step-3 caption back to its first wording, after any change of the answers.
     void reinitialiserEtape3();
     void FlashLabel(QLabel *label);
+    // The step-3 caption is bold again after a generation or the profile editor.
+    void Label3EnGras();
 
     // One step of the progress gauge; the window processes its pending messages.
     void Progression();

@@ -21,10 +21,7 @@ namespace {
 
 QFont policeTahoma(int pixels, bool gras = false)
 {
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPixelSize(pixels);
-    f.setBold(gras);
-    return f;
+    return FenetreFixe::policePixels(QStringLiteral("Tahoma"), pixels, gras);
 }
 
 const QString IndicationExemples = QStringLiteral("Cliquez ici pour voir des exemples");

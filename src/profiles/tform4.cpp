@@ -1,6 +1,7 @@
 #include "profiles/tform4.h"
 
 #include "app/demarrage.h"
+#include "widgets/controles.h"
 #include "widgets/fenetrefixe.h"
 #include "widgets/sbitbtn.h"
 #include "widgets/spanel.h"
@@ -11,43 +12,20 @@
 #include <QCloseEvent>
 #include <QLabel>
 
+using Controles::etiquette;
+
 namespace {
+
+QFont tahoma(int pixels, bool gras = false, bool italique = false)
+{
+    return FenetreFixe::policePixels(QStringLiteral("Tahoma"), pixels, gras, italique);
+}
 
 QLabel *ligneCentree(QWidget *parent, const QString &texte, int haut, int pixels, bool gras, bool italique)
 {
-    auto *l = new QLabel(texte, parent);
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPixelSize(pixels);
-    f.setBold(gras);
-    f.setItalic(italique);
-    l->setFont(f);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, Qt::black);
-    l->setPalette(p);
+    QLabel *l = etiquette(parent, "", texte, tahoma(pixels, gras, italique));
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     l->setGeometry(4, haut, parent->width() - 8, pixels + 6);
-    return l;
-}
-
-QFont tahoma(int pixels, bool gras = false)
-{
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPixelSize(pixels);
-    f.setBold(gras);
-    return f;
-}
-
-QLabel *etiquette(QWidget *parent, const char *nom, const QString &texte, const QFont &police,
-                  const QColor &couleur = Qt::black)
-{
-    auto *l = new QLabel(texte, parent);
-    l->setObjectName(QString::fromLatin1(nom));
-    l->setTextFormat(Qt::PlainText);
-    l->setFont(police);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, couleur);
-    l->setPalette(p);
-    l->adjustSize();
     return l;
 }
 
@@ -140,7 +118,7 @@ void TForm4::construireBienvenue()
     Label28 = etiquette(PanWelcome, "Label28", QStringLiteral("Bienvenue dans"), tahoma(16, true));
     Label31 = etiquette(PanWelcome, "Label31", QStringLiteral("Vend"), tahoma(21, true));
     Label31->resize(Label31->fontMetrics().horizontalAdvance(Label31->text()), Label31->height());
-    Label32 = etiquette(PanWelcome, "Label32", QStringLiteral("elair"), tahoma(21), QColor(206, 70, 16));
+    Label32 = etiquette(PanWelcome, "Label32", QStringLiteral("elair"), tahoma(21), 0, 0, QColor(206, 70, 16));
     const int espace = Label28->fontMetrics().horizontalAdvance(u' ') + 2;
     int gauche28 = 176;
     int gauche31 = 312;

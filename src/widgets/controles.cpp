@@ -23,6 +23,21 @@ QLabel *label(QWidget *parent, const char *nom, const QString &texte, int x, int
     return l;
 }
 
+QLabel *etiquette(QWidget *parent, const char *nom, const QString &texte, const QFont &police, int x, int y,
+                  const QColor &couleur)
+{
+    auto *l = new QLabel(texte, parent);
+    l->setObjectName(QString::fromLatin1(nom));
+    l->setTextFormat(Qt::PlainText);
+    l->setFont(police);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, couleur);
+    l->setPalette(p);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
 SBitBtn *bouton(QWidget *parent, const char *nom, const QString &glyphe, const QString &indication, QRect place)
 {
     auto *b = new SBitBtn(parent);

@@ -27,4 +27,13 @@ QFont police(const QString &famille, int points)
     return f;
 }
 
+QFont policePixels(const QString &famille, int pixels, bool gras, bool italique)
+{
+    QFont f(famille);
+    f.setPixelSize(pixels);
+    f.setBold(gras);
+    f.setItalic(italique);
+    return f;
+}
+
 } // namespace FenetreFixe

@@ -16,5 +16,7 @@ void preparer(QWidget *fenetre, const char *nom, const QString &titre, QSize cli
               const QFont &police);
 
 QFont police(const QString &famille, int points);
+// A font sized in pixels, as the windows' captions and fields are.
+QFont policePixels(const QString &famille, int pixels, bool gras = false, bool italique = false);
 
 } // namespace FenetreFixe

@@ -3,6 +3,7 @@
 #include "app/demarrage.h"
 #include "app/tform1.h"
 #include "platform/systeme.h"
+#include "widgets/controles.h"
 #include "widgets/fenetrefixe.h"
 #include "widgets/sbitbtn.h"
 #include "widgets/spanel.h"
@@ -21,6 +22,8 @@
 const QString TForm3::AdresseSite = QStringLiteral("https://vendelair.example");
 const QString TForm3::AdresseContact = QStringLiteral("mailto:contact@vendelair.example");
 
+using Controles::etiquette;
+
 namespace {
 
 const QString SiteQt = QStringLiteral("https://www.qt.io/");
@@ -33,27 +36,6 @@ QFont verdana(int points, bool gras = false, bool italique = false, bool soulign
     f.setItalic(italique);
     f.setUnderline(souligne);
     return f;
-}
-
-void colorer(QLabel *l, const QColor &couleur)
-{
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, couleur);
-    l->setPalette(p);
-}
-
-// A caption sized to its text at (x, y).
-QLabel *etiquette(QWidget *parent, const char *nom, const QString &texte, const QFont &police, int x, int y,
-                  const QColor &couleur = Noir)
-{
-    auto *l = new QLabel(texte, parent);
-    l->setObjectName(QString::fromLatin1(nom));
-    l->setTextFormat(Qt::PlainText);
-    l->setFont(police);
-    colorer(l, couleur);
-    l->move(x, y);
-    l->adjustSize();
-    return l;
 }
 
 // A link sized to its text at (x, y). The contact links are navy, blue under the mouse;

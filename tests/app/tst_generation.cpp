@@ -1,3 +1,4 @@
+#include "fenetrestest.h"
 #include "app/demarrage.h"
 #include "app/panneaucandidature.h"
 #include "app/tform1.h"
@@ -69,13 +70,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dossier.isValid());
-        RemplacerDossierProgramme(m_dossier.path());
-        RemplacerMetriquesEcran(MetriquesEcran{QRect(0, 0, 1280, 1024), QRect(0, 0, 1280, 994)});
-        RemplacerAfficheurErreur([this](const QString &m) { m_erreurs << m; });
-        TFormsDialog::definirRepondeur([this](TFormsDialog &d) {
-            m_messages << d.dernieresLignes().join(u'|');
-            return m_reponse;
-        });
+        FenetresTest::brancher(m_dossier.path(), m_erreurs, m_messages, [this] { return m_reponse; });
         // A new seed for every paragraph and every letter, the same from run to run.
         RemplacerHorloge([this] { return QTime(9, 0).addMSecs(m_heure += 7919); });
     }
@@ -83,16 +78,8 @@ private slots:
     void init()
     {
         QFile::remove(m_dossier.filePath(QStringLiteral("Vendelair.ini")));
-        m_messages.clear();
         m_erreurs.clear();
-        CreerFenetres();
-        // A working folder of its own: other tests generate letters at the same time.
-        Form1->WorkFolder = m_dossier.filePath(QStringLiteral("Vendelair")) + u'/';
-        Form1->TimerDemarrageTimer();
-        // The example profile and its ready-made application.
-        Form4->close();
-        Form2->sBitBtn7Click();
-        Form2->sBitBtn6Click();
+        FenetresTest::demarrerAvecLeProfilExemple(m_dossier.path());
         m_messages.clear();
     }
     void cleanup() { DetruireFenetres(); }

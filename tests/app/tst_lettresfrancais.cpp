@@ -1,3 +1,4 @@
+#include "fenetrestest.h"
 #include "app/demarrage.h"
 #include "app/detailscandidature.h"
 #include "app/panneaucandidature.h"
@@ -302,13 +303,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dossier.isValid());
-        RemplacerDossierProgramme(m_dossier.path());
-        RemplacerMetriquesEcran(MetriquesEcran{QRect(0, 0, 1280, 1024), QRect(0, 0, 1280, 994)});
-        RemplacerAfficheurErreur([this](const QString &m) { m_erreurs << m; });
-        TFormsDialog::definirRepondeur([this](TFormsDialog &d) {
-            m_messages << d.dernieresLignes().join(u'|');
-            return 1;
-        });
+        FenetresTest::brancher(m_dossier.path(), m_erreurs, m_messages);
         // Each letter has its own time of day, and each paragraph a step further.
         RemplacerHorloge([this] { return QTime(8, 0).addSecs(m_lettre * 97).addMSecs(m_appel += 7919); });
     }
@@ -323,14 +318,8 @@ private slots:
         const QString correcteur = QStandardPaths::findExecutable(QStringLiteral("grammalecte-cli"));
         QVERIFY2(!correcteur.isEmpty(), "grammalecte-cli is missing: scripts/setup.sh installs it");
 
-        CreerFenetres();
-        Form1->TimerDemarrageTimer();
-        Form4->close();
-        Form2->sBitBtn7Click();
-        Form2->sBitBtn6Click();
+        FenetresTest::demarrerAvecLeProfilExemple(m_dossier.path());
         m_messages.clear();
-        // A working folder of our own: other test programs generate letters at the same time.
-        Form1->WorkFolder = m_dossier.filePath(QStringLiteral("Vendelair")) + u'/';
 
         QList<Ligne> lignes;
         const QList<Candidature> candidatures = plan();

@@ -1,3 +1,4 @@
+#include "../app/fenetrestest.h"
 #include "app/demarrage.h"
 #include "app/disposition.h"
 #include "app/panneaucandidature.h"
@@ -74,13 +75,7 @@ private slots:
     {
         QVERIFY(m_dossier.isValid());
         m_ini = m_dossier.filePath(QStringLiteral("Vendelair.ini"));
-        RemplacerDossierProgramme(m_dossier.path());
-        RemplacerMetriquesEcran(MetriquesEcran{QRect(0, 0, 1280, 1024), QRect(0, 0, 1280, 994)});
-        RemplacerAfficheurErreur([this](const QString &m) { m_erreurs << m; });
-        TFormsDialog::definirRepondeur([this](TFormsDialog &d) {
-            m_messages << d.dernieresLignes().join(u'|');
-            return 1;
-        });
+        FenetresTest::brancher(m_dossier.path(), m_erreurs, m_messages);
     }
 
     void init()
