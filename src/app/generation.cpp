@@ -175,8 +175,8 @@ void TForm1::ecrireLettre()
         ligne(QString());
         ligne(QString());
         paragraphe(0, 0);
-        ligne(QStringLiteral("Objet: ") + LetterSubject);
-        const int objet = Editor->chercher(QStringLiteral("Objet: "), 0, -1, false, true);
+        ligne(QStringLiteral("Objet : ") + LetterSubject);
+        const int objet = Editor->chercher(QStringLiteral("Objet : "), 0, -1, false, true);
         if (objet >= 0) {
             formater(objet, 5, [](AttributsTexte &a) { a.souligne = true; });
             Editor->placerCurseur(Editor->texteComplet().size());

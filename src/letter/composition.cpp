@@ -1,5 +1,8 @@
 #include "letter/composition.h"
 
+#include "profiles/profile.h"
+
+#include <QHash>
 #include <QLocale>
 
 namespace {
@@ -26,26 +29,49 @@ QString SujetLettre(const QString &typeCandidature, const QString &reference, co
     return sujet;
 }
 
-QString Salutation(const QString &titreDestinataire)
+QString Civilite(const QString &titreDestinataire)
 {
     if (titreDestinataire == QLatin1String("Mr."))
-        return QStringLiteral("Monsieur,");
+        return QStringLiteral("Monsieur");
     if (titreDestinataire == QLatin1String("Mme."))
-        return QStringLiteral("Madame,");
+        return QStringLiteral("Madame");
     if (titreDestinataire == QLatin1String("Mlle."))
-        return QStringLiteral("Mademoiselle,");
-    return QStringLiteral("Madame, monsieur");
+        return QStringLiteral("Mademoiselle");
+    return QString();
+}
+
+QString Salutation(const QString &titreDestinataire)
+{
+    const QString civilite = Civilite(titreDestinataire);
+    return (civilite.isEmpty() ? QStringLiteral("Madame, Monsieur") : civilite) + u',';
 }
 
 QString LigneDestinataire(const QString &titreDestinataire, const QString &nomDestinataire, int tailleEntreprise)
 {
+    // French abbreviations: "M." for monsieur, "Mme" and "Mlle" without a full stop.
+    static const QHash<QString, QString> abreviations{{QStringLiteral("Mr."), QStringLiteral("M.")},
+                                                      {QStringLiteral("Mme."), QStringLiteral("Mme")},
+                                                      {QStringLiteral("Mlle."), QStringLiteral("Mlle")}};
     if (!nomDestinataire.isEmpty())
-        return QStringLiteral("A l'attention de ") + titreDestinataire + u' ' + nomDestinataire;
+        return QStringLiteral("À l'attention de ") + abreviations.value(titreDestinataire, titreDestinataire) + u' '
+            + nomDestinataire;
     return tailleEntreprise == 0 ? QStringLiteral("Service du personnel")
                                  : QStringLiteral("Direction des ressources humaines");
 }
 
 QString LigneDate(const QString &ville, QDate date)
 {
-    return ville + QStringLiteral(", le ") + QLocale(QLocale::French).toString(date, QStringLiteral("d MMMM yyyy"));
+    const QLocale francais(QLocale::French);
+    const QString jour = date.day() == 1 ? QStringLiteral("1er") : QString::number(date.day());
+    return ville + QStringLiteral(", le ") + jour + u' ' + francais.toString(date, QStringLiteral("MMMM yyyy"));
+}
+
+QString DateDisponibilite(const QString &mois, const QString &annee, QDate aujourdhui)
+{
+    const int numero = int(Profile::itemsMoisDispo().indexOf(mois)) + 1;
+    bool nombre = false;
+    const int an = annee.toInt(&nombre);
+    if (numero >= 1 && nombre && (an < aujourdhui.year() || (an == aujourdhui.year() && numero < aujourdhui.month())))
+        return QStringLiteral("à présent");
+    return mois.toLower() + u' ' + annee;
 }

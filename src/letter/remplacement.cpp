@@ -1,6 +1,7 @@
 #include "letter/remplacement.h"
 
 #include "letter/casse.h"
+#include "letter/composition.h"
 #include "profiles/profile.h"
 
 namespace {
@@ -81,12 +82,12 @@ ResultatRemplacement RemplacerChamps(const QString &modele, const DonneesLettre 
     if (progression)
         progression();
     QString t = modele;
+    t.replace(u'’', u'\'');
 
-    static const QStringList civilites{QString(), QStringLiteral(", monsieur "), QStringLiteral(", madame "),
-                                       QStringLiteral(", mademoiselle ")};
-    const bool destinataire = d.titreDestinataire >= 1 && d.titreDestinataire <= 3 && !d.nomDestinataire.isEmpty();
-    remplacer(t, "TITRE_DESTINATAIRE",
-              destinataire ? civilites.at(d.titreDestinataire) + d.nomDestinataire + u',' : QString());
+    // The closing formula repeats the salutation, never the recipient's name.
+    static const QStringList civilites{QString(), QStringLiteral(", Monsieur,"), QStringLiteral(", Madame,"),
+                                       QStringLiteral(", Mademoiselle,")};
+    remplacer(t, "TITRE_DESTINATAIRE", itemOuVide(civilites, d.titreDestinataire));
     remplacer(t, "SOCIETE", d.societe);
     const QString typeMission = itemOuVide(Profile::itemsTypeMission(), d.typeMission);
     remplacer(t, "TYPEMISSIONADV", itemOuVide(Profile::nomsTypeMission(), d.typeMission));
@@ -100,7 +101,7 @@ ResultatRemplacement RemplacerChamps(const QString &modele, const DonneesLettre 
     remplacerAvecElision(t, "RECOMMANDATIONS", d.nomContact);
     remplacer(t, "SERVICE", d.service);
     remplacer(t, "FONCTIONACTUELLE", d.fonctionActuelle);
-    remplacer(t, "DATEDISPO", d.moisDispo + u' ' + d.anneeDispo);
+    remplacer(t, "DATEDISPO", DateDisponibilite(d.moisDispo, d.anneeDispo, d.aujourdhui));
     remplacer(t, "TYPEMISSIONNOM2",
               typeMission == QLatin1String("un emploi") ? QStringLiteral("un emploi") : QStringLiteral("une mission"));
 

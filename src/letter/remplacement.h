@@ -2,6 +2,7 @@
 
 #include "letter/experiences.h"
 
+#include <QDate>
 #include <QString>
 
 #include <functional>
@@ -23,6 +24,7 @@ struct DonneesLettre
     QString service;                // sEdit3
     QString fonctionActuelle;       // MemoProfilActuel
     QString moisDispo, anneeDispo;  // CombMoisDispo, CombAnneeDispo as shown
+    QDate aujourdhui = QDate::currentDate(); // an availability already past reads "à présent"
     QString experiencePrincipale;   // sComboBox8 as shown
     QString experienceSeconde;      // sComboBox3 as shown
     Experiences experiences;        // the seven experience fields of the profile
@@ -47,6 +49,7 @@ PhrasesExperience ConstruirePhrasesExperience(const DonneesLettre &d);
 
 // Fills one template: every placeholder, matched without regard to case, the elision of
 // "de" before the offer's title and the recommending person's name, the experience
-// sentences, then the gender endings of the applicant. The gauge steps twice.
+// sentences, then the gender endings of the applicant. The template's own apostrophes all
+// become the plain one, so a letter never mixes the two kinds. The gauge steps twice.
 ResultatRemplacement RemplacerChamps(const QString &modele, const DonneesLettre &d,
                                      const std::function<void()> &progression = {});

@@ -66,7 +66,7 @@ const QStringList &Profile::itemsAnneeDispo()
 
 const QStringList &Profile::itemsTypeMission()
 {
-    static const QStringList l{QStringLiteral("un emploi"), QStringLiteral("une mission d'interim"),
+    static const QStringList l{QStringLiteral("un emploi"), QStringLiteral("une mission d'intérim"),
                                QStringLiteral("un stage"), QStringLiteral("un travail d'été"),
                                QStringLiteral("une formation en alternance")};
     return l;
@@ -74,7 +74,7 @@ const QStringList &Profile::itemsTypeMission()
 
 const QStringList &Profile::verbesTypeMission()
 {
-    static const QStringList l{QStringLiteral("travailler"), QStringLiteral("vous assister"),
+    static const QStringList l{QStringLiteral("travailler"), QStringLiteral("effectuer une mission d'intérim"),
                                QStringLiteral("effectuer un stage"), QStringLiteral("travailler"),
                                QStringLiteral("effectuer une formation en alternance")};
     return l;
@@ -82,7 +82,7 @@ const QStringList &Profile::verbesTypeMission()
 
 const QStringList &Profile::nomsTypeMission()
 {
-    static const QStringList l{QStringLiteral("d'emploi"), QStringLiteral("de mission d'interim"),
+    static const QStringList l{QStringLiteral("d'emploi"), QStringLiteral("de mission d'intérim"),
                                QStringLiteral("de stage"), QStringLiteral("de travail d'été"),
                                QStringLiteral("de formation en alternance")};
     return l;

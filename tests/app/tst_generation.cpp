@@ -4,6 +4,7 @@
 #include "app/tform1.h"
 #include "editor/panneauediteur.h"
 #include "editor/sortie.h"
+#include "letter/composition.h"
 #include "letter/tirage.h"
 #include "platform/cp1252.h"
 #include "platform/editor.h"
@@ -63,7 +64,7 @@ private:
     }
     static QString dateDuJour()
     {
-        return QLocale(QLocale::French).toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy"));
+        return LigneDate(QString(), QDate::currentDate()).mid(5);
     }
 
 private slots:
@@ -102,9 +103,9 @@ private slots:
                                 QStringLiteral("Marseille, le ") + dateDuJour(),
                                 QString(),
                                 QString(),
-                                QStringLiteral("Objet: Candidature spontanée"),
+                                QStringLiteral("Objet : Candidature spontanée"),
                                 QString(),
-                                QStringLiteral("Madame, monsieur"),
+                                QStringLiteral("Madame, Monsieur,"),
                                 QString()};
         QCOMPARE(l.mid(0, 16), debut);
         for (int i : {16, 18, 20, 22})
@@ -157,7 +158,7 @@ private slots:
         Form1->sBitBtn3Click();
         const QStringList l = lignes();
         QCOMPARE(l.size(), 16);
-        QCOMPARE(l.first(), QStringLiteral("Madame, monsieur"));
+        QCOMPARE(l.first(), QStringLiteral("Madame, Monsieur,"));
         QCOMPARE(l.mid(9), (QStringList{QString(), QString(), QStringLiteral("--------"), QStringLiteral("Hugo Ferrand"),
                                         QStringLiteral("15 rue de la République, 13000 Marseille"),
                                         Form2->EdTelephone->text(), QStringLiteral("hugo.ferrand@gmail.com")}));
@@ -185,7 +186,7 @@ private slots:
         QCOMPARE(p()->EdSociete->text(), QStringLiteral("Atelier éclair"));
         const QStringList l = lignes();
         QCOMPARE(l.at(6), QStringLiteral("ATELIER éCLAIR"));
-        QCOMPARE(l.at(12), QStringLiteral("Objet: Réponse à l'offre \"XXXXXXXX\""));
+        QCOMPARE(l.at(12), QStringLiteral("Objet : Réponse à l'offre \"XXXXXXXX\""));
         QCOMPARE(Form1->LetterSubject, QStringLiteral("Réponse à l'offre \"XXXXXXXX\""));
         // Every mark is red, and nothing else is.
         const QStringList rouges = fragments([](const AttributsTexte &a) { return a.couleur == QColor(255, 0, 0); });
@@ -201,11 +202,19 @@ private slots:
         QTest::addColumn<int>("taille");
         QTest::addColumn<QString>("ligne");
         QTest::addColumn<QString>("salutation");
-        QTest::newRow("inconnu, petite entreprise") << 0 << 0 << "Service du personnel" << "Madame, monsieur";
-        QTest::newRow("inconnu, société nationale") << 0 << 1 << "Direction des ressources humaines" << "Madame, monsieur";
-        QTest::newRow("madame Martin") << 2 << 0 << "A l'attention de Mme. Martin" << "Madame,";
-        QTest::newRow("monsieur Martin") << 1 << 2 << "A l'attention de Mr. Martin" << "Monsieur,";
+        QTest::newRow("inconnu, petite entreprise") << 0 << 0 << "Service du personnel" << "Madame, Monsieur,";
+        QTest::newRow("inconnu, société nationale") << 0 << 1 << "Direction des ressources humaines" << "Madame, Monsieur,";
+        QTest::newRow("madame Martin") << 2 << 0 << "À l'attention de Mme Martin" << "Madame,";
+        QTest::newRow("monsieur Martin") << 1 << 2 << "À l'attention de M. Martin" << "Monsieur,";
+        QTest::newRow("mademoiselle Martin") << 3 << 1 << "À l'attention de Mlle Martin" << "Mademoiselle,";
     }
+
+    void premierDuMois()
+    {
+        QCOMPARE(LigneDate(QStringLiteral("Lyon"), QDate(2026, 12, 1)), QStringLiteral("Lyon, le 1er décembre 2026"));
+        QCOMPARE(LigneDate(QStringLiteral("Lyon"), QDate(2027, 2, 2)), QStringLiteral("Lyon, le 2 février 2027"));
+    }
+
     void destinataire()
     {
         QFETCH(int, titre);

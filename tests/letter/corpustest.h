@@ -7,6 +7,8 @@
 #include "platform/systeme.h"
 
 #include <QByteArray>
+#include <QRegularExpression>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -35,9 +37,64 @@ inline QString texte(const QByteArray &octets)
     return lignes.join(u' ');
 }
 
+// What a letter receives of a template: its first line (two texts of paragraph 5 have more).
+inline QString texteDansLaLettre(const QByteArray &octets)
+{
+    return Cp1252::decoder(octets).section(u'\n', 0, 0);
+}
+
 inline bool paragraphePresent(int paragraphe)
 {
     return RessourceEmbarquee(QStringLiteral("%1_1").arg(paragraphe)).has_value();
+}
+
+// The texts the letter keeps word for word: the examples every corpus starts from.
+inline bool texteImpose(int paragraphe, int numero)
+{
+    return (paragraphe == 1 && numero == 1) || (paragraphe == 2 && numero == 1) || (paragraphe == 4 && numero <= 4)
+        || (paragraphe == 5 && (numero == 1 || numero == 10));
+}
+
+// The content words of a text (nouns, verbs, adjectives, adverbs: everything but the small
+// words of grammar), each reduced to a stem so that "prépare" and "préparé", "mission" and
+// "missions" meet: case and accents dropped, a final s or x dropped, six letters kept.
+// Placeholders are left out, gender alternatives read in the masculine.
+inline QStringList motsDeContenu(QString texte)
+{
+    static const QSet<QString> grammaire = [] {
+        const char *mots = "les des une aux ces cet cette cela ceci celui celle ceux celles qui que quoi dont "
+                           "mais donc car pas plus moins tres bien aussi ainsi alors moi mon mes nous notre nos "
+                           "vous votre vos elle ils elles lui leur leurs son ses tout tous toute toutes meme "
+                           "autre autres tel telle dans par pour sur sous avec sans chez entre vers depuis pendant "
+                           "durant lors avant apres comme puis deja encore toujours jamais ici afin quel quelle "
+                           "quels quelles chaque plusieurs peu beaucoup trop tant etre suis sommes etes sont "
+                           "serai serais serait serions seront ete etant etais etait avons avez ont aurai aurais "
+                           "aurait ayant avoir pourrais pourrait pourrai pourrions pouvoir peux peut puisse "
+                           "aujourd sein part";
+        QSet<QString> s;
+        for (const QString &m : QString::fromLatin1(mots).split(u' '))
+            s << m;
+        return s;
+    }();
+    static const QRegularExpression marque(QStringLiteral("___[A-Za-z0-9_]+?___"));
+    static const QRegularExpression alternative(QStringLiteral("\\[([^|\\]]*)\\|[^\\]]*\\]"));
+    static const QRegularExpression separateur(QStringLiteral("[^\\p{L}]+"),
+                                               QRegularExpression::UseUnicodePropertiesOption);
+    texte.remove(marque);
+    texte.replace(alternative, QStringLiteral("\\1"));
+    QStringList radicaux;
+    for (const QString &mot : texte.split(separateur, Qt::SkipEmptyParts)) {
+        QString r;
+        for (QChar c : mot.toLower().normalized(QString::NormalizationForm_D))
+            if (c.category() != QChar::Mark_NonSpacing)
+                r += c;
+        if (r.size() <= 3 || grammaire.contains(r))
+            continue;
+        if (r.size() > 4 && (r.endsWith(u's') || r.endsWith(u'x')))
+            r.chop(1);
+        radicaux << r.left(6);
+    }
+    return radicaux;
 }
 
 } // namespace CorpusTest

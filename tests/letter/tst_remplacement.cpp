@@ -115,13 +115,11 @@ private slots:
         QTest::addColumn<QString>("nom");
         QTest::addColumn<QString>("attendu");
 
+        // The formula repeats the salutation, never the name; no title, no repetition.
         const QString sans = QStringLiteral("je vous prie d'agréer mes sincères salutations");
-        QTest::newRow("Mr. nommé") << 1 << "Durand" << "je vous prie d'agréer, monsieur Durand, mes sincères salutations";
-        QTest::newRow("Mme. nommée") << 2 << "Martin" << "je vous prie d'agréer, madame Martin, mes sincères salutations";
-        QTest::newRow("Mlle. nommée") << 3 << "Petit" << "je vous prie d'agréer, mademoiselle Petit, mes sincères salutations";
-        QTest::newRow("Mr. sans nom") << 1 << "" << sans;
-        QTest::newRow("Mme. sans nom") << 2 << "" << sans;
-        QTest::newRow("Mlle. sans nom") << 3 << "" << sans;
+        QTest::newRow("Mr. nommé") << 1 << "Durand" << "je vous prie d'agréer, Monsieur, mes sincères salutations";
+        QTest::newRow("Mme. nommée") << 2 << "Martin" << "je vous prie d'agréer, Madame, mes sincères salutations";
+        QTest::newRow("Mlle. sans nom") << 3 << "" << "je vous prie d'agréer, Mademoiselle, mes sincères salutations";
         QTest::newRow("? avec nom") << 0 << "Martin" << sans;
     }
 
@@ -182,7 +180,7 @@ private slots:
                                     << "chez Durand Industries et Durand Industries";
         QTest::newRow("chaque occurrence") << "___SOCIETE___, ___SERVICE___ ; ___SOCIETE___, ___SERVICE___" << 0
                                            << "Durand Industries, ventes ; Durand Industries, ventes";
-        QTest::newRow("date") << "disponible dès ___DATEDISPO___" << 0 << "disponible dès Septembre 2008";
+        QTest::newRow("date") << "disponible dès ___DATEDISPO___" << 0 << "disponible dès septembre 2028";
         QTest::newRow("emploi") << "lors d'___TYPEMISSIONNOM2___ chez vous, ___TYPEMISSIONNOM___" << 0
                                 << "lors d'un emploi chez vous, un emploi";
         QTest::newRow("stage") << "lors d'___TYPEMISSIONNOM2___ chez vous" << 2 << "lors d'une mission chez vous";
@@ -190,7 +188,7 @@ private slots:
                                      << "afin d'effectuer un stage ; ma recherche de stage";
         QTest::newRow("stage nom") << "pour ___TYPEMISSIONNOM___" << 2 << "pour un stage";
         QTest::newRow("intérim") << "lors d'___TYPEMISSIONNOM2___, ___TYPEMISSIONVERB___" << 1
-                                 << "lors d'une mission, vous assister";
+                                 << "lors d'une mission, effectuer une mission d'intérim";
     }
 
     void champs()
@@ -202,8 +200,41 @@ private slots:
         d.typeMission = typeMission;
         d.service = QStringLiteral("ventes");
         d.moisDispo = QStringLiteral("Septembre");
-        d.anneeDispo = QStringLiteral("2008");
+        d.anneeDispo = QStringLiteral("2028");
         QCOMPARE(remplir(modele, d), attendu);
+    }
+
+    // The month in lower case; a month already past reads "dès à présent", never a past date.
+    void disponibilite_data()
+    {
+        QTest::addColumn<QString>("mois");
+        QTest::addColumn<QString>("annee");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("l'an prochain") << "Février" << "2027" << "opérationnel dès février 2027.";
+        QTest::newRow("ce mois-ci") << "Décembre" << "2026" << "opérationnel dès décembre 2026.";
+        QTest::newRow("le mois dernier") << "Novembre" << "2026" << "opérationnel dès à présent.";
+        QTest::newRow("une année passée") << "Août" << "2020" << "opérationnel dès à présent.";
+    }
+
+    void disponibilite()
+    {
+        QFETCH(QString, mois);
+        QFETCH(QString, annee);
+        QFETCH(QString, attendu);
+        DonneesLettre d = donnees();
+        d.moisDispo = mois;
+        d.anneeDispo = annee;
+        d.aujourdhui = QDate(2026, 12, 8);
+        QCOMPARE(remplir(QStringLiteral("opérationnel dès ___DATEDISPO___."), d), attendu);
+    }
+
+    // The template's typographic apostrophes become plain ones; what the user typed stays.
+    void apostrophes()
+    {
+        DonneesLettre d = donnees();
+        d.societe = QStringLiteral("L’Atelier");
+        QCOMPARE(remplir(QStringLiteral("L’offre d’emploi de ___SOCIETE___ m'a plu"), d),
+                 QStringLiteral("L'offre d'emploi de L’Atelier m'a plu"));
     }
 
     void genre_data()
