@@ -1,8 +1,10 @@
 #include "fenetrestest.h"
+#include "../letter/corpustest.h"
 #include "app/demarrage.h"
 #include "app/detailscandidature.h"
 #include "app/panneaucandidature.h"
 #include "app/tform1.h"
+#include "letter/composition.h"
 #include "letter/tirage.h"
 #include "platform/editor.h"
 #include "platform/systeme.h"
@@ -220,25 +222,89 @@ const QList<Exception> &exceptions()
         // only its unbreakable kind is not. A colon or semicolon without space still counts.
         {QStringLiteral("nbsp_avant_deux_points"), entier(QStringLiteral(" :")), QString()},
         {QStringLiteral("nbsp_avant_double_ponctuation"), entier(QStringLiteral(" ;")), QString()},
-        // The subject line is written "Objet: " and quotes the offer's title between
-        // straight double quotation marks.
-        {QStringLiteral("nbsp_avant_deux_points"), entier(QStringLiteral(":")), QStringLiteral("Objet: ")},
+        // The subject line quotes the offer's title between straight double quotation marks.
         {QStringLiteral("typo_guillemets_typographiques_doubles_"), entier(QStringLiteral("\"")),
-         QStringLiteral("Objet: ")},
-        // The recipient line "A l'attention de Mme. Martin": an unaccented capital A and the
-        // recipient's title as the list shows it.
-        {QStringLiteral("typo_À_début_phrase"), entier(QStringLiteral("A")), QStringLiteral("A l'attention de ")},
-        {QStringLiteral("typo_point_après_titre"), entier(QStringLiteral("Mme\\.|Mlle\\.")),
-         QStringLiteral("A l'attention de ")},
-        // The availability month comes capitalised from the profile's list ("dès Janvier 2007").
-        {QStringLiteral("maj_mois"), entier(Profile::itemsMoisDispo().join(u'|')), QString()},
-        // "une mission d'interim", the kind of position as the profile's list writes it.
-        {QStringLiteral("orthographe"), entier(QStringLiteral("interim")), QString()},
-        // The sector phrases that the dictionary does not know, as the sector list writes
-        // them: "du BTP", "du Consulting", "des medias", "du multimedia".
-        {QStringLiteral("orthographe"), entier(QStringLiteral("BTP|Consulting|medias|multimedia")), QString()},
+         QStringLiteral("Objet : ")},
+        // The sector phrases that the dictionary does not know: "du BTP", "du consulting".
+        {QStringLiteral("orthographe"), entier(QStringLiteral("BTP|consulting")), QString()},
     };
     return l;
+}
+
+const QStringList &phrasesImposees()
+{
+    // Words the letter takes from the program's lists and the experience lead-ins, not from
+    // a template; the closing formula's title.
+    static const QStringList l = [] {
+        QStringList r = DetailsCandidature::phrasesSecteur() + DetailsCandidature::phrasesContact()
+            + Profile::itemsTypeMission() + Profile::verbesTypeMission() + Profile::nomsTypeMission();
+        r << QStringLiteral("Durant mes études") << QStringLiteral("Au cours de mes précédentes missions")
+          << QStringLiteral("En ce moment") << QStringLiteral("mes études") << QStringLiteral("mes précédentes missions")
+          << QStringLiteral("mon travail actuel") << QStringLiteral("une mission") << QStringLiteral("Madame")
+          << QStringLiteral("Monsieur") << QStringLiteral("Mademoiselle") << QStringLiteral("à présent");
+        for (const QString &mois : Profile::itemsMoisDispo())
+            r << mois.toLower();
+        // Longest first, so that a phrase goes before the shorter phrases inside it.
+        std::sort(r.begin(), r.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+        return r;
+    }();
+    return l;
+}
+
+// What a careful writer never lets through in a whole letter: the fixed lines as French
+// writes them, one kind of apostrophe, the formula without the recipient's name, no content
+// word of our templates more than twice. The imposed example texts are not counted.
+QStringList fautesDeLaLettre(const QStringList &lignes, const Destinataire &d, const QStringList &saisies)
+{
+    QStringList fautes;
+    const QString lettre = lignes.join(u'\n');
+    if (lettre.contains(u'’'))
+        fautes << QStringLiteral("apostrophes de deux sortes");
+    static const QRegularExpression moisMajuscule(QStringLiteral("dès (") + Profile::itemsMoisDispo().join(u'|')
+                                                  + u')');
+    if (lettre.contains(moisMajuscule))
+        fautes << QStringLiteral("mois de disponibilité en majuscule");
+    const qsizetype salutation = lignes.indexOf(Salutation(DetailsCandidature::titresDestinataire().at(d.titre)));
+    if (salutation < 0)
+        fautes << QStringLiteral("salutation absente ou mal écrite");
+    const bool postale = lignes.value(0) != lignes.value(salutation);
+    if (postale && !lettre.contains(QStringLiteral("\nObjet : ")))
+        fautes << QStringLiteral("ligne d'objet");
+    const QString nom = d.nom.isEmpty() ? QString() : d.nom.at(0).toUpper() + d.nom.mid(1);
+    if (postale && !nom.isEmpty()) {
+        static const QStringList abreviations{QString(), QStringLiteral("M."), QStringLiteral("Mme"),
+                                              QStringLiteral("Mlle")};
+        if (!lignes.contains(QStringLiteral("À l'attention de ") + abreviations.at(d.titre) + u' ' + nom))
+            fautes << QStringLiteral("ligne du destinataire");
+    }
+    const QStringList corps = lignes.mid(salutation + 1);
+    if (!nom.isEmpty() && corps.join(u' ').contains(nom))
+        fautes << QStringLiteral("le nom du destinataire dans le corps de la lettre");
+
+    static const QStringList imposes{QStringLiteral("a retenu toute mon attention. Je suis actuellement"),
+                                     QStringLiteral("ce qui me rend apte à mener à bien"),
+                                     QStringLiteral("panel de missions enrichissant"),
+                                     QStringLiteral("de façon plus approfondie"),
+                                     QStringLiteral("Afin de vous donner de plus amples renseignements")};
+    QHash<QString, int> compte;
+    for (QString paragraphe : corps) {
+        if (std::any_of(imposes.cbegin(), imposes.cend(), [&](const QString &i) { return paragraphe.contains(i); }))
+            continue;
+        for (const QString &s : saisies) {
+            paragraphe.remove(s, Qt::CaseInsensitive);
+            // A second experience comes with "aussi" after its "j'ai".
+            paragraphe.remove(QString(s).replace(QStringLiteral("j'ai "), QStringLiteral("j'ai aussi ")),
+                              Qt::CaseInsensitive);
+        }
+        for (const QString &p : phrasesImposees())
+            paragraphe.remove(p);
+        for (const QString &r : CorpusTest::motsDeContenu(paragraphe))
+            ++compte[r];
+    }
+    for (auto it = compte.cbegin(); it != compte.cend(); ++it)
+        if (it.value() > 2)
+            fautes << QStringLiteral("« %1 » %2 fois").arg(it.key()).arg(it.value());
+    return fautes;
 }
 
 } // namespace
@@ -322,6 +388,7 @@ private slots:
         m_messages.clear();
 
         QList<Ligne> lignes;
+        QStringList redaction, lettres;
         const QList<Candidature> candidatures = plan();
         for (m_lettre = 0; m_lettre < candidatures.size(); ++m_lettre) {
             const Candidature &c = candidatures.at(m_lettre);
@@ -332,12 +399,26 @@ private slots:
                      qPrintable(decrire(c) + u'\n' + m_erreurs.join(u'\n') + m_messages.join(u'\n')));
             const QStringList tapes = saisies();
             const QStringList texte = Form1->Editor->texteComplet().split(u'\n');
+            lettres << QStringLiteral("=== Lettre %1 (%2)\n").arg(m_lettre + 1).arg(decrire(c)) + texte.join(u'\n');
+            for (const QString &f : fautesDeLaLettre(texte, destinataires().at(c.destinataire), tapes))
+                redaction << QStringLiteral("lettre %1 (%2) : %3").arg(m_lettre + 1).arg(decrire(c), f);
             for (int n = 0; n < texte.size(); ++n)
                 if (!texte.at(n).isEmpty())
                     lignes << Ligne{texte.at(n),
                                     QStringLiteral("lettre %1 (%2), ligne %3").arg(m_lettre + 1).arg(decrire(c)).arg(n + 1),
                                     tapes};
         }
+
+        // VENDELAIR_LETTRES names a file that receives the letters, for reading them as a
+        // recruiter would.
+        if (const QString sortie = qEnvironmentVariable("VENDELAIR_LETTRES"); !sortie.isEmpty()) {
+            QFile f(sortie);
+            if (f.open(QIODevice::WriteOnly))
+                f.write(lettres.join(QStringLiteral("\n\n")).toUtf8() + '\n');
+        }
+        for (const QString &f : std::as_const(redaction))
+            qWarning().noquote() << f;
+        QVERIFY2(redaction.isEmpty(), qPrintable(QStringLiteral("%1 faute(s) de rédaction").arg(redaction.size())));
 
         QTemporaryDir dossier;
         QFile fichier(dossier.filePath(QStringLiteral("lettres.txt")));

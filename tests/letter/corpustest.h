@@ -37,12 +37,6 @@ inline QString texte(const QByteArray &octets)
     return lignes.join(u' ');
 }
 
-// What a letter receives of a template: its first line (two texts of paragraph 5 have more).
-inline QString texteDansLaLettre(const QByteArray &octets)
-{
-    return Cp1252::decoder(octets).section(u'\n', 0, 0);
-}
-
 inline bool paragraphePresent(int paragraphe)
 {
     return RessourceEmbarquee(QStringLiteral("%1_1").arg(paragraphe)).has_value();
@@ -70,7 +64,7 @@ inline QStringList motsDeContenu(QString texte)
                            "quels quelles chaque plusieurs peu beaucoup trop tant etre suis sommes etes sont "
                            "serai serais serait serions seront ete etant etais etait avons avez ont aurai aurais "
                            "aurait ayant avoir pourrais pourrait pourrai pourrions pouvoir peux peut puisse "
-                           "aujourd sein part";
+                           "aujourd sein part avais avait avaient avions aviez etaient";
         QSet<QString> s;
         for (const QString &m : QString::fromLatin1(mots).split(u' '))
             s << m;

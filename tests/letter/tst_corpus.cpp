@@ -108,7 +108,7 @@ QStringList fautesDeRedaction(int paragraphe, int k, const QString &t)
                              "(vif|grand|réel) intérêt|à c(oe|œ)ur|je suis quelqu'un"),
               QStringLiteral("formule creuse"));
     // Every text serves letters sent by post and by e-mail alike.
-    interdits(t, QStringLiteral("\\blettre|courrier|courriel|e-mail|\\bmail|missive|présente demande"),
+    interdits(t, QStringLiteral("\\blettre|courrier|courriel|e-mail|\\bmails?\\b|missive|présente demande"),
               QStringLiteral("nomme le support"));
     // Praise only in terms that hold for any company.
     interdits(t, QStringLiteral("leader|place de choix|réputé|reconnu|incontournable|fleuron|pionni|premier plan|"
@@ -519,7 +519,7 @@ private slots:
             for (int k = 1; k <= nombreDeTextes(paragraphe); ++k) {
                 QHash<QString, int> compte;
                 if (!texteImpose(paragraphe, k))
-                    for (const QString &r : motsDeContenu(texteDansLaLettre(item(paragraphe, k))))
+                    for (const QString &r : motsDeContenu(texte(item(paragraphe, k))))
                         ++compte[r];
                 mots[paragraphe] << compte;
             }
