@@ -287,15 +287,7 @@ private slots:
         if (!paragraphePresent(1))
             QSKIP("not written yet");
         // What each number is drawn for comes from its catalogue, itself checked above.
-        const QString catalogue = QString::fromLatin1(*RessourceEmbarquee(QStringLiteral("Paragraphe1")));
-        auto liste = [&](const QString &cle) {
-            QSet<int> numeros;
-            for (const QString &ligne : catalogue.split(QStringLiteral("\r\n")))
-                if (ligne.startsWith(cle + u'='))
-                    for (const QString &n : ligne.section(u'=', 1).split(u','))
-                        numeros << n.toInt();
-            return numeros;
-        };
+        const auto liste = [](const QString &cle) { return listeDuCatalogue(1, cle); };
         const QSet<int> spontanees = liste(QStringLiteral("CandidatureSpontanee"));
         const QSet<int> service = liste(QStringLiteral("ServiceConnu"));
         const QSet<int> contact = liste(QStringLiteral("PrecedentContact"));
