@@ -105,8 +105,11 @@ QStringList fautesDeRedaction(int paragraphe, int k, const QString &t)
     interdits(corps,
               QStringLiteral("\\bpanel\\b|surtout à|vous assister|aimerais beaucoup|vraiment|challenge|force de "
                              "proposition|esprit d'équipe|dynamisme|dynamique|\\bmotivé|passionn|n'hésitez|"
-                             "(vif|grand|réel) intérêt|à c(oe|œ)ur|je suis quelqu'un"),
+                             "(vif|grand|réel) intérêt|à c(oe|œ)ur|je suis quelqu'un|requêtes?\\b"),
               QStringLiteral("formule creuse"));
+    // "dès à présent" follows a present, never a future: "je pourrai être opérationnel dès à présent".
+    interdits(t, QStringLiteral("(pourrai|serai) (être )?opérationnel"),
+              QStringLiteral("annonce au futur une disponibilité qui peut être immédiate"));
     // Every text serves letters sent by post and by e-mail alike.
     interdits(t, QStringLiteral("\\blettre|courrier|courriel|e-mail|\\bmails?\\b|missive|présente demande"),
               QStringLiteral("nomme le support"));
