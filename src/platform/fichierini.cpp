@@ -1,10 +1,10 @@
 #include "fichierini.h"
 
 #include "cp1252.h"
+#include "ecriture.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <climits>
@@ -261,20 +261,9 @@ QByteArray FichierIni::versOctets() const
     return kMarqueUtf8 + texte.toUtf8();
 }
 
-bool FichierIni::enregistrer(const QString &chemin) const
+bool FichierIni::enregistrer(const QString &chemin, QString *raison) const
 {
-    if (QFileInfo(chemin).isDir())
-        return false;
-    QSaveFile fichier(chemin);
-    fichier.setDirectWriteFallback(false);
-    if (!fichier.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray octets = versOctets();
-    if (fichier.write(octets) != octets.size()) {
-        fichier.cancelWriting();
-        return false;
-    }
-    return fichier.commit();
+    return EcrireFichierAtomique(chemin, versOctets(), raison);
 }
 
 bool FichierIni::analyserEntier(const QString &texte, int *resultat)

@@ -324,20 +324,19 @@ private slots:
         QVERIFY(Form1->Editor->texteComplet().isEmpty());
         Form1->GenerationEnCours = false;
 
-        // The working folder cannot be made: a clear error, the program goes on, and the
-        // next Generate works.
-        const QString dossier = Form1->WorkFolder;
-        QFile bloquant(m_dossier.filePath(QStringLiteral("fichier")));
+        // The working folder cannot be made: a clear error that names it and says why, the
+        // program goes on, and the next Generate works.
+        const QString dossier = DossierTemporaire() + QStringLiteral("Vendelair");
+        QVERIFY(QDir(dossier).removeRecursively());
+        QFile bloquant(dossier);
         QVERIFY(bloquant.open(QIODevice::WriteOnly));
         bloquant.close();
-        Form1->WorkFolder = bloquant.fileName() + QStringLiteral("/Vendelair/");
         Form1->sBitBtn3Click();
-        QCOMPARE(m_erreurs.size(), 1);
-        QVERIFY2(m_erreurs.first().startsWith(QStringLiteral("Impossible de créer le dossier de travail")),
-                 qPrintable(m_erreurs.first()));
+        QVERIFY(bloquant.remove());
+        QCOMPARE(m_erreurs, QStringList{QStringLiteral("Impossible de créer le dossier de travail %1/ : ce n'est pas "
+                                                       "un dossier du programme.").arg(dossier)});
         QVERIFY(!Form1->GenerationEnCours);
         QVERIFY(!Form1->PanProgression->isVisible());
-        Form1->WorkFolder = dossier;
         Form1->sBitBtn3Click();
         QCOMPARE(m_erreurs.size(), 1);
         QCOMPARE(lignes().size(), 26);
