@@ -31,6 +31,8 @@
 #include <QTextBlock>
 #include <QUrlQuery>
 
+#include <unistd.h>
+
 // The Generate command from the click to the finished letter: its lines, their formats,
 // what is red and underlined, the fields it changes, and how it ends when something fails.
 class TestGeneration : public QObject
@@ -314,6 +316,41 @@ private slots:
         QVERIFY(Form1->close());
         QCOMPARE(m_messages.size(), 1);
         m_reponse = TFormsDialog::OK;
+    }
+
+    // The temporary folder is replaced by another user's link after a first letter: the
+    // next letter is written all the same, from our own texts, and nothing there is written
+    // or deleted.
+    void dossierTemporaireRemplace()
+    {
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), tmp = qgetenv("TMPDIR");
+        qunsetenv("XDG_RUNTIME_DIR");
+        const QString racine = m_dossier.filePath(QStringLiteral("tmp-partage"));
+        QVERIFY(QDir().mkpath(racine));
+        qputenv("TMPDIR", QFile::encodeName(racine));
+        Form1->sBitBtn3Click();
+        const QString repli = racine + QStringLiteral("/vendelair-%1").arg(::geteuid());
+        QVERIFY(QFileInfo(repli).isDir());
+
+        const QString plantes = m_dossier.filePath(QStringLiteral("ailleurs/Vendelair/Textes/Paragraphe5"));
+        QVERIFY(QDir().mkpath(plantes));
+        for (int k = 1; k <= 10; ++k) {
+            QFile f(plantes + QStringLiteral("/%1.txt").arg(k));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("TEXTE PLANTE\n");
+        }
+        QVERIFY(QDir(repli).removeRecursively());
+        QVERIFY(QFile::link(m_dossier.filePath(QStringLiteral("ailleurs")), repli));
+        Form1->sBitBtn3Click();
+        qputenv("TMPDIR", tmp);
+        if (!runtime.isEmpty())
+            qputenv("XDG_RUNTIME_DIR", runtime);
+
+        QVERIFY(m_erreurs.isEmpty());
+        QCOMPARE(lignes().size(), 26);
+        QVERIFY(!Form1->Editor->texteComplet().contains(QStringLiteral("PLANTE")));
+        QCOMPARE(QDir(plantes).entryList(QDir::Files).size(), 10);
+        QVERIFY(!QFileInfo::exists(m_dossier.filePath(QStringLiteral("ailleurs/Vendelair/Textes/Paragraphe1"))));
     }
 
     void echecs()
