@@ -116,9 +116,15 @@ void TForm1::ecrireLettre()
     PanProgression->show();
     PanProgression->raise();
 
-    if (WorkFolder.isEmpty() || !QDir().mkpath(WorkFolder))
-        throw ErreurCorpus(QStringLiteral("Impossible de créer le dossier de travail %1")
-                               .arg(QDir::toNativeSeparators(WorkFolder.isEmpty() ? DossierTemporaire() : WorkFolder)));
+    // The temporary folder is checked again now: it may have been replaced since the start.
+    QString raison;
+    const QString temporaire = DossierTemporaire(&raison);
+    if (temporaire.isEmpty())
+        throw ErreurCorpus(raison);
+    WorkFolder = temporaire + QStringLiteral("Vendelair/");
+    if (!CreerDossierPrive(WorkFolder, &raison))
+        throw ErreurCorpus(QStringLiteral("Impossible de créer le dossier de travail %1 : %2.")
+                               .arg(QDir::toNativeSeparators(WorkFolder), raison));
     InstallerCorpus(WorkFolder, [this] { Progression(); });
 
     // A blank page in the letter's font, scaled to the editor's width.

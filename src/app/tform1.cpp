@@ -476,6 +476,6 @@ void TForm1::sBitBtn25Click()
 
 void TForm1::sBitBtn2Click()
 {
-    EnvoyerParCourriel(*Editor, LetterSubject);
+    EnvoyerParCourriel(this, *Editor, LetterSubject);
     Editor->setFocus();
 }

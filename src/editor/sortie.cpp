@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QPainter>
 #include <QPrintDialog>
@@ -223,14 +224,29 @@ QStringList LignesDeLaLettre(const Editor &editeur)
 
 QUrl AdresseCourriel(const QString &sujet, const QStringList &lignes)
 {
-    QByteArray adresse = QByteArray("mailto:") + DestinataireCourriel + "?subject=" + QUrl::toPercentEncoding(sujet)
-                       + "&body=";
+    // A subject is one line.
+    static const QRegularExpression sautsDeLigne(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]+"));
+    const QString uneLigne = QString(sujet).replace(sautsDeLigne, QStringLiteral(" ")).trimmed();
+    QByteArray adresse = QByteArray("mailto:") + DestinataireCourriel + "?subject="
+                       + QUrl::toPercentEncoding(uneLigne) + "&body=";
     for (const QString &ligne : lignes)
         adresse += QUrl::toPercentEncoding(ligne) + "%0D%0A";
     return QUrl::fromEncoded(adresse, QUrl::StrictMode);
 }
 
-void EnvoyerParCourriel(const Editor &editeur, const QString &sujet)
+bool EnvoyerParCourriel(QWidget *parent, const Editor &editeur, const QString &sujet)
 {
-    OuvrirAvecShell(AdresseCourriel(sujet, LignesDeLaLettre(editeur)));
+    const QUrl adresse = AdresseCourriel(sujet, LignesDeLaLettre(editeur));
+    // E-mail programs and the desktop refuse addresses much longer than this.
+    if (adresse.toEncoded().size() > LongueurMaximaleCourriel) {
+        AfficherErreurStandard(parent, QStringLiteral("La lettre est trop longue pour être confiée à votre messagerie. "
+                                                      "Enregistrez-la plutôt, puis joignez le fichier à votre message."));
+        return false;
+    }
+    if (!OuvrirAvecShell(adresse)) {
+        AfficherErreurStandard(parent, QStringLiteral("Aucune messagerie n'a pu être ouverte. Enregistrez la lettre, "
+                                                      "puis joignez le fichier à votre message."));
+        return false;
+    }
+    return true;
 }

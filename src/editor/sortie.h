@@ -70,10 +70,14 @@ inline constexpr char DestinataireCourriel[] = "destinataire@exemple.invalid";
 // The lines of the letter as the editor shows them, wrapped where it wraps.
 QStringList LignesDeLaLettre(const Editor &editeur);
 
-// mailto: address with the placeholder recipient, the subject and the body: each line
-// followed by a line break (CR LF). Subject and body are UTF-8, percent-encoded, so "&",
-// "#", "%", "?", "+" and accented letters reach the e-mail program as they are.
+// mailto: address with the placeholder recipient, the subject on one line and the body:
+// each line followed by a line break (CR LF). Subject and body are UTF-8, percent-encoded,
+// so "&", "#", "%", "?", "+" and accented letters reach the e-mail program as they are.
 QUrl AdresseCourriel(const QString &sujet, const QStringList &lignes);
 
-// E-mail: hands the address to the desktop's e-mail program. A failure is not reported.
-void EnvoyerParCourriel(const Editor &editeur, const QString &sujet);
+// Longest mailto: address handed over, in bytes.
+constexpr qsizetype LongueurMaximaleCourriel = 100000;
+
+// E-mail: hands the address to the desktop's e-mail program. A letter too long for an
+// address, or no e-mail program, is said in the error box, with the way out.
+bool EnvoyerParCourriel(QWidget *parent, const Editor &editeur, const QString &sujet);

@@ -1,5 +1,6 @@
 #include "letter/corpus.h"
 
+#include "platform/ecriture.h"
 #include "platform/systeme.h"
 
 #include <QDir>
@@ -30,24 +31,21 @@ void ExtraireRessource(const QString &item, const QString &fichier, const std::f
         throw ErreurCorpus(QStringLiteral("Le texte « %1 » manque au programme.").arg(item));
     // Created only when nothing stands at that name (not even a link): a file already there
     // is used as it is. A write that fails leaves no half file behind.
-    QFile f(fichier);
-    if (f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        const bool ecrit = f.write(*octets) == octets->size() && f.flush();
-        f.close();
-        if (!ecrit)
-            f.remove();
-    }
+    CreerFichierExclusif(fichier, *octets);
     if (progression)
         progression();
 }
 
 namespace {
 
-// Makes the folder when missing and enters it.
+// Makes the folder when missing and enters it; something else at that name (a link
+// above all) is never entered.
 void entrer(const QString &dossier)
 {
-    if (!QDir(dossier).exists() && !QDir().mkdir(dossier))
-        throw ErreurCorpus(QStringLiteral("Impossible de créer le dossier %1").arg(QDir::toNativeSeparators(dossier)));
+    QString raison;
+    if (!CreerDossierPrive(dossier, &raison))
+        throw ErreurCorpus(QStringLiteral("Impossible de créer le dossier %1 : %2.")
+                               .arg(QDir::toNativeSeparators(dossier), raison));
     if (!QDir::setCurrent(dossier))
         throw ErreurCorpus(QStringLiteral("Impossible d'ouvrir le dossier %1").arg(QDir::toNativeSeparators(dossier)));
 }

@@ -4,26 +4,10 @@
 #include "letter/composition.h"
 #include "profiles/profile.h"
 
+#include <QHash>
+#include <QRegularExpression>
+
 namespace {
-
-QString marque(const char *nom)
-{
-    return QStringLiteral("___") + QLatin1String(nom) + QStringLiteral("___");
-}
-
-void remplacer(QString &t, const char *nom, const QString &valeur)
-{
-    t.replace(marque(nom), valeur, Qt::CaseInsensitive);
-}
-
-// "de ___X___" becomes "d'" or "de " followed by the value, by its first letter.
-void remplacerAvecElision(QString &t, const char *nom, const QString &valeur)
-{
-    t.replace(QStringLiteral("de ") + marque(nom),
-              (CommenceParVoyelle(valeur) ? QStringLiteral("d'") : QStringLiteral("de ")) + valeur,
-              Qt::CaseInsensitive);
-    remplacer(t, nom, valeur);
-}
 
 QString itemOuVide(const QStringList &items, int index)
 {
@@ -84,39 +68,61 @@ ResultatRemplacement RemplacerChamps(const QString &modele, const DonneesLettre 
     QString t = modele;
     t.replace(u'’', u'\'');
 
-    // The closing formula repeats the salutation, never the recipient's name.
-    static const QStringList civilites{QString(), QStringLiteral(", Monsieur,"), QStringLiteral(", Madame,"),
-                                       QStringLiteral(", Mademoiselle,")};
-    remplacer(t, "TITRE_DESTINATAIRE", itemOuVide(civilites, d.titreDestinataire));
-    remplacer(t, "SOCIETE", d.societe);
-    const QString typeMission = itemOuVide(Profile::itemsTypeMission(), d.typeMission);
-    remplacer(t, "TYPEMISSIONADV", itemOuVide(Profile::nomsTypeMission(), d.typeMission));
-    remplacer(t, "TYPEMISSIONVERB", itemOuVide(Profile::verbesTypeMission(), d.typeMission));
-    remplacer(t, "TYPEMISSIONNOM", typeMission);
-    remplacer(t, "PRECCONTACT", d.phraseContact);
-    remplacer(t, "SECTEUR", d.phraseSecteur);
-    remplacer(t, "PUBLICATIONOFFRE", d.publicationOffre);
-    remplacer(t, "REFOFFRE", d.referenceOffre);
-    remplacerAvecElision(t, "INTITULEMISSION", d.intituleOffre);
-    remplacerAvecElision(t, "RECOMMANDATIONS", d.nomContact);
-    remplacer(t, "SERVICE", d.service);
-    remplacer(t, "FONCTIONACTUELLE", d.fonctionActuelle);
-    remplacer(t, "DATEDISPO", DateDisponibilite(d.moisDispo, d.anneeDispo, d.aujourdhui));
-    remplacer(t, "TYPEMISSIONNOM2",
-              typeMission == QLatin1String("un emploi") ? QStringLiteral("un emploi") : QStringLiteral("une mission"));
-
-    const PhrasesExperience phrases = ConstruirePhrasesExperience(d);
-    remplacer(t, "EXP1", phrases.premiere);
-    remplacer(t, "EXP2", phrases.seconde);
-    remplacer(t, "PRECEXPERIENCES", phrases.rappel);
-    if (progression)
-        progression();
-
+    // The template's own marks first: the applicant's gender endings.
     const bool masculin = d.titreCandidat == 0;
     const std::pair<const char *, std::pair<const char *, const char *>> genres[] = {
         {"[é|ée]", {"é", "ée"}}, {"[|e]", {"", "e"}}, {"[|le]", {"", "le"}}, {"[x|se]", {"x", "se"}}};
     for (const auto &[forme, terminaisons] : genres)
         t.replace(QString::fromUtf8(forme), QString::fromUtf8(masculin ? terminaisons.first : terminaisons.second));
 
-    return {t, phrases.memeChoix};
+    // The closing formula repeats the salutation, never the recipient's name.
+    static const QStringList civilites{QString(), QStringLiteral(", Monsieur,"), QStringLiteral(", Madame,"),
+                                       QStringLiteral(", Mademoiselle,")};
+    const QString typeMission = itemOuVide(Profile::itemsTypeMission(), d.typeMission);
+    const PhrasesExperience phrases = ConstruirePhrasesExperience(d);
+    const QHash<QString, QString> valeurs{
+        {QStringLiteral("TITRE_DESTINATAIRE"), itemOuVide(civilites, d.titreDestinataire)},
+        {QStringLiteral("SOCIETE"), d.societe},
+        {QStringLiteral("TYPEMISSIONADV"), itemOuVide(Profile::nomsTypeMission(), d.typeMission)},
+        {QStringLiteral("TYPEMISSIONVERB"), itemOuVide(Profile::verbesTypeMission(), d.typeMission)},
+        {QStringLiteral("TYPEMISSIONNOM"), typeMission},
+        {QStringLiteral("PRECCONTACT"), d.phraseContact},
+        {QStringLiteral("SECTEUR"), d.phraseSecteur},
+        {QStringLiteral("PUBLICATIONOFFRE"), d.publicationOffre},
+        {QStringLiteral("REFOFFRE"), d.referenceOffre},
+        {QStringLiteral("INTITULEMISSION"), d.intituleOffre},
+        {QStringLiteral("RECOMMANDATIONS"), d.nomContact},
+        {QStringLiteral("SERVICE"), d.service},
+        {QStringLiteral("FONCTIONACTUELLE"), d.fonctionActuelle},
+        {QStringLiteral("DATEDISPO"), DateDisponibilite(d.moisDispo, d.anneeDispo, d.aujourdhui)},
+        {QStringLiteral("TYPEMISSIONNOM2"), typeMission == QLatin1String("un emploi") ? QStringLiteral("un emploi")
+                                                                                        : QStringLiteral("une mission")},
+        {QStringLiteral("EXP1"), phrases.premiere},
+        {QStringLiteral("EXP2"), phrases.seconde},
+        {QStringLiteral("PRECEXPERIENCES"), phrases.rappel},
+    };
+
+    // Then every placeholder, matched without regard to case, in one pass over the template:
+    // what the user typed goes in as it stands and is never read again for marks. "de"
+    // before the offer's title and the recommending person's name elides.
+    static const QRegularExpression marque(QStringLiteral("(\\bde )?___([A-Za-z0-9_]+?)___"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    QString rempli;
+    qsizetype fin = 0;
+    for (const QRegularExpressionMatch &m : marque.globalMatch(t)) {
+        const QString nom = m.captured(2).toUpper();
+        const auto valeur = valeurs.constFind(nom);
+        if (valeur == valeurs.constEnd())
+            continue;
+        rempli += QStringView(t).mid(fin, m.capturedStart() - fin);
+        QString de = m.captured(1);
+        if (!de.isEmpty() && (nom == QLatin1String("INTITULEMISSION") || nom == QLatin1String("RECOMMANDATIONS")))
+            de = CommenceParVoyelle(*valeur) ? QStringLiteral("d'") : QStringLiteral("de ");
+        rempli += de + *valeur;
+        fin = m.capturedEnd();
+    }
+    rempli += QStringView(t).mid(fin);
+    if (progression)
+        progression();
+    return {rempli, phrases.memeChoix};
 }

@@ -47,9 +47,11 @@ struct PhrasesExperience
 };
 PhrasesExperience ConstruirePhrasesExperience(const DonneesLettre &d);
 
-// Fills one template: every placeholder, matched without regard to case, the elision of
-// "de" before the offer's title and the recommending person's name, the experience
-// sentences, then the gender endings of the applicant. The template's own apostrophes all
-// become the plain one, so a letter never mixes the two kinds. The gauge steps twice.
+// Fills one template: the applicant's gender endings, then every placeholder, matched
+// without regard to case, with the elision of "de" before the offer's title and the
+// recommending person's name, and the experience sentences. Values go in as typed, once:
+// brackets or underscores in a company's name are never read as marks. The template's own
+// apostrophes all become the plain one, so a letter never mixes the two kinds. The gauge
+// steps twice.
 ResultatRemplacement RemplacerChamps(const QString &modele, const DonneesLettre &d,
                                      const std::function<void()> &progression = {});

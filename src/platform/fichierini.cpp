@@ -1,10 +1,11 @@
 #include "fichierini.h"
 
 #include "cp1252.h"
+#include "ecriture.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <climits>
@@ -37,9 +38,11 @@ bool cleEcrivable(const QString &cle)
 QString decoderFichier(const QByteArray &octets)
 {
     if (octets.startsWith(kMarqueUtf8)) {
-        // Invalid sequences become U+FFFD; nothing else is dropped, NUL included.
-        return QString::fromUtf8(octets.constData() + kMarqueUtf8.size(),
-                                 octets.size() - kMarqueUtf8.size());
+        // Invalid sequences become U+FFFD; nothing else is dropped, NUL included. Only the
+        // first mark is the file's: any further one is text, kept as it stands, so that a
+        // file read and written again means the same.
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        return utf8(QByteArrayView(octets).sliced(kMarqueUtf8.size()));
     }
     // Every byte has a character, and each goes back to the same byte: a file that is
     // in fact UTF-8 without a mark comes out byte for byte as it went in.
@@ -261,20 +264,9 @@ QByteArray FichierIni::versOctets() const
     return kMarqueUtf8 + texte.toUtf8();
 }
 
-bool FichierIni::enregistrer(const QString &chemin) const
+bool FichierIni::enregistrer(const QString &chemin, QString *raison) const
 {
-    if (QFileInfo(chemin).isDir())
-        return false;
-    QSaveFile fichier(chemin);
-    fichier.setDirectWriteFallback(false);
-    if (!fichier.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray octets = versOctets();
-    if (fichier.write(octets) != octets.size()) {
-        fichier.cancelWriting();
-        return false;
-    }
-    return fichier.commit();
+    return EcrireFichierAtomique(chemin, versOctets(), raison);
 }
 
 bool FichierIni::analyserEntier(const QString &texte, int *resultat)

@@ -57,9 +57,9 @@ public:
 
     // The bytes that enregistrer() writes.
     QByteArray versOctets() const;
-    // Writes the file atomically. False when the file cannot be written; the file on
-    // disk is then unchanged.
-    bool enregistrer(const QString &chemin) const;
+    // Writes the file atomically. False when the file cannot be written, with the cause in
+    // `raison`; the file on disk is then unchanged.
+    bool enregistrer(const QString &chemin, QString *raison = nullptr) const;
 
     // Parses an integer the way lireEntier() does; blanks around it are ignored. False on
     // failure, *resultat then untouched.

@@ -1,12 +1,13 @@
 #include "platform/rtf.h"
 
+#include "platform/ecriture.h"
+
 #include "platform/cp1252.h"
 #include "platform/editor.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -199,32 +200,10 @@ QByteArray LettreEnRtf(const Editor &editeur)
 
 bool EnregistrerRtf(const Editor &editeur, const QString &chemin, QString *erreur)
 {
-    const QByteArray rtf = LettreEnRtf(editeur);
-    QSaveFile fichier(chemin);
-    bool ok = fichier.open(QIODevice::WriteOnly);
-    if (ok)
-        ok = fichier.write(rtf) == rtf.size();
-    if (ok)
-        ok = fichier.commit();
-    else
-        fichier.cancelWriting();
-    if (ok)
+    QString raison;
+    if (EcrireFichierAtomique(chemin, LettreEnRtf(editeur), &raison))
         return true;
-    if (erreur) {
-        const QFileInfo info(chemin);
-        const QFileInfo dossier(info.absolutePath());
-        QString raison;
-        if (!dossier.isDir())
-            raison = QStringLiteral("le dossier %1 n'existe pas").arg(QDir::toNativeSeparators(dossier.filePath()));
-        else if (info.isDir())
-            raison = QStringLiteral("ce nom est celui d'un dossier");
-        else if (info.exists() && !info.isWritable())
-            raison = QStringLiteral("le fichier est protégé en écriture");
-        else if (!dossier.isWritable())
-            raison = QStringLiteral("le dossier est protégé en écriture");
-        else
-            raison = QStringLiteral("l'écriture a échoué (disque plein ?)");
+    if (erreur)
         *erreur = QStringLiteral("Impossible d'écrire dans %1 : %2.").arg(QDir::toNativeSeparators(chemin), raison);
-    }
     return false;
 }

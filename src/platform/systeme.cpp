@@ -1,5 +1,6 @@
 #include "platform/systeme.h"
 
+#include "platform/ecriture.h"
 #include "platform/itemsembarques.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,8 @@
 #include <QMessageBox>
 #include <QWidget>
 #include <QScreen>
+
+#include <cerrno>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,31 +34,15 @@ QString avecBarre(QString dossier)
 }
 
 // A folder is private when it is a real folder (not a link), ours, and closed to others.
-// An existing folder of ours with looser rights is tightened.
-bool rendrePrive(const QString &chemin, QString *pourquoi)
+bool estPrive(const QByteArray &local)
 {
-    const QByteArray local = QFile::encodeName(chemin);
     struct stat st {};
-    if (::lstat(local.constData(), &st) != 0) {
-        if (::mkdir(local.constData(), 0700) != 0 || ::lstat(local.constData(), &st) != 0) {
-            *pourquoi = QStringLiteral("Impossible de créer le dossier temporaire %1.").arg(chemin);
-            return false;
-        }
-    }
-    if (S_ISLNK(st.st_mode) || !S_ISDIR(st.st_mode)) {
-        *pourquoi = QStringLiteral("Le dossier temporaire %1 n'est pas un vrai dossier : il est refusé.").arg(chemin);
-        return false;
-    }
-    if (st.st_uid != ::geteuid()) {
-        *pourquoi = QStringLiteral("Le dossier temporaire %1 appartient à un autre utilisateur : il est refusé.").arg(chemin);
-        return false;
-    }
-    if ((st.st_mode & 0077) != 0 && ::chmod(local.constData(), 0700) != 0) {
-        *pourquoi = QStringLiteral("Le dossier temporaire %1 ne peut pas être rendu privé.").arg(chemin);
-        return false;
-    }
-    return true;
+    return ::lstat(local.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid()
+        && (st.st_mode & 0077) == 0 && ::access(local.constData(), W_OK | X_OK) == 0;
 }
+
+// The folder made for this run when the usual one could not be trusted.
+QString g_dossierNeuf;
 
 } // namespace
 
@@ -73,7 +60,6 @@ void RemplacerDossierProgramme(const QString &dossier)
 
 QString DossierTemporaire(QString *erreur)
 {
-    QString pourquoi;
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime)) {
         struct stat st {};
@@ -85,13 +71,44 @@ QString DossierTemporaire(QString *erreur)
             && ::access(local.constData(), W_OK | X_OK) == 0)
             return avecBarre(QDir::cleanPath(runtime));
     }
-    const QString repli = avecBarre(QDir::cleanPath(QDir::tempPath()))
-        + QStringLiteral("vendelair-%1").arg(::geteuid());
-    if (rendrePrive(repli, &pourquoi))
+    // Our usual folder under the system's temporary folder, made private when missing. One
+    // that is not ours, not private, or not a real folder is never used nor changed: what
+    // others may have put in it stays out of our files, and a folder of our own is made
+    // beside it. Checked again at every use.
+    const QString base = avecBarre(QDir::cleanPath(QDir::tempPath()));
+    const QString repli = base + QStringLiteral("vendelair-%1").arg(::geteuid());
+    const QByteArray local = QFile::encodeName(repli);
+    ::mkdir(local.constData(), 0700);
+    if (estPrive(local))
         return avecBarre(repli);
+    if (!g_dossierNeuf.isEmpty() && estPrive(QFile::encodeName(g_dossierNeuf)))
+        return avecBarre(g_dossierNeuf);
+    QByteArray modele = local + "-XXXXXX";
+    if (::mkdtemp(modele.data())) {
+        g_dossierNeuf = QFile::decodeName(modele);
+        return avecBarre(g_dossierNeuf);
+    }
     if (erreur)
-        *erreur = pourquoi;
+        *erreur = QStringLiteral("Impossible de créer un dossier temporaire privé dans %1 : %2.")
+                      .arg(QDir::toNativeSeparators(base), RaisonSysteme(errno));
     return QString();
+}
+
+bool CreerDossierPrive(const QString &chemin, QString *raison)
+{
+    const QByteArray local = QFile::encodeName(chemin);
+    if (::mkdir(local.constData(), 0700) != 0 && errno != EEXIST) {
+        if (raison)
+            *raison = RaisonSysteme(errno);
+        return false;
+    }
+    struct stat st {};
+    if (::lstat(local.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()) {
+        if (raison)
+            *raison = QStringLiteral("ce n'est pas un dossier du programme");
+        return false;
+    }
+    return true;
 }
 
 MetriquesEcran MetriquesEcranPrincipal()

@@ -18,10 +18,16 @@ void RemplacerDossierProgramme(const QString &dossier);
 
 // A temporary folder private to the user, ending with '/': $XDG_RUNTIME_DIR when it is
 // a real folder of ours that nobody else can enter, otherwise "vendelair-<uid>" under
-// the system's temporary folder, created with mode 0700. A folder there that is a
-// symbolic link, belongs to someone else or cannot be made private is refused: the
-// result is then empty and *erreur says why, in French.
+// the system's temporary folder, created with mode 0700. When that one is a link, belongs
+// to someone else or is open to others, it is left alone and a new private folder
+// "vendelair-<uid>-XXXXXX" is made beside it for the rest of the run. Call it at every use:
+// it checks the folder each time. Empty when no private folder can be had, and *erreur
+// then says why, in French.
 QString DossierTemporaire(QString *erreur = nullptr);
+
+// Makes a folder of ours (mode 0700) or accepts the one already there when it is a real
+// folder of ours, never a link. False with the cause in French otherwise.
+bool CreerDossierPrive(const QString &chemin, QString *raison = nullptr);
 
 struct MetriquesEcran
 {

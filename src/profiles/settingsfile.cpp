@@ -1,6 +1,12 @@
 #include "profiles/settingsfile.h"
 
+#include "platform/ecriture.h"
 #include "platform/fichierini.h"
+
+#include <QFileInfo>
+#include <QLockFile>
+
+#include <cerrno>
 
 namespace {
 
@@ -10,28 +16,43 @@ const QString Prefixe = QStringLiteral("Profile_");
 
 } // namespace
 
-// Reads the file before a change. A file that exists but cannot be read is not replaced
-// by a document that would lose what it holds.
-bool SettingsFile::ouvrirPourEcrire(FichierIni &ini)
+// One change of the file, from reading it to replacing it, under a lock beside it, so that
+// two running programs saving at once each keep the other's profiles. A file that exists
+// but cannot be read is not replaced by a document that would lose what it holds.
+// `changer` returns false when there is nothing to write.
+bool SettingsFile::modifier(const std::function<bool(FichierIni &)> &changer)
 {
+    // A lock that cannot even be made (a folder closed to writing) is no reason to stop:
+    // the write itself then fails and says why.
+    QLockFile verrou(m_chemin + QStringLiteral(".lock"));
+    verrou.setStaleLockTime(10000);
+    if (!verrou.tryLock(10000) && verrou.error() == QLockFile::LockFailedError) {
+        m_erreur = messageErreurEcriture(m_chemin, QStringLiteral("le fichier est occupé par un autre Vendelair"));
+        return false;
+    }
+    if (QFileInfo(m_chemin).isDir()) {
+        m_erreur = messageErreurEcriture(m_chemin, RaisonSysteme(EISDIR));
+        return false;
+    }
     bool lisible = false;
-    ini = FichierIni::lire(m_chemin, &lisible);
-    if (!lisible)
-        m_erreur = messageErreurEcriture(m_chemin);
-    return lisible;
-}
-
-bool SettingsFile::enregistrer(const FichierIni &ini)
-{
-    if (ini.enregistrer(m_chemin))
+    FichierIni ini = FichierIni::lire(m_chemin, &lisible);
+    if (!lisible) {
+        m_erreur = messageErreurEcriture(m_chemin, QStringLiteral("le fichier ne peut pas être lu"));
+        return false;
+    }
+    if (!changer(ini))
         return true;
-    m_erreur = messageErreurEcriture(m_chemin);
+    QString raison;
+    if (ini.enregistrer(m_chemin, &raison))
+        return true;
+    m_erreur = messageErreurEcriture(m_chemin, raison);
     return false;
 }
 
-QString SettingsFile::messageErreurEcriture(const QString &chemin)
+QString SettingsFile::messageErreurEcriture(const QString &chemin, const QString &raison)
 {
-    return QStringLiteral("Impossible d'écrire dans %1").arg(chemin);
+    const QString message = QStringLiteral("Impossible d'écrire dans %1").arg(chemin);
+    return raison.isEmpty() ? message : message + QStringLiteral(" : ") + raison;
 }
 
 QStringList SettingsFile::EnumererProfiles() const
@@ -78,33 +99,30 @@ Profile SettingsFile::ChargerProfile(const QString &nom, const Profile &courant)
 
 bool SettingsFile::EcrireDernierProfile(const QString &nom)
 {
-    FichierIni ini;
-    if (!ouvrirPourEcrire(ini))
-        return false;
-    ini.ecrireChaine(General, CleDernierProfile, nom);
-    return enregistrer(ini);
+    return modifier([&nom](FichierIni &ini) {
+        ini.ecrireChaine(General, CleDernierProfile, nom);
+        return true;
+    });
 }
 
 bool SettingsFile::SauverProfile(const Profile &profil)
 {
-    FichierIni ini;
-    if (!ouvrirPourEcrire(ini))
-        return false;
-    const QString nom = profil.valeur("EdProfileName");
-    const QString section = Prefixe + nom;
-    for (const Profile::Champ &champ : Profile::champs())
-        ini.ecrireChaine(section, QString::fromLatin1(champ.cle), profil.valeur(champ.cle));
-    ini.ecrireChaine(General, CleDernierProfile, nom);
-    return enregistrer(ini);
+    return modifier([&profil](FichierIni &ini) {
+        const QString nom = profil.valeur("EdProfileName");
+        const QString section = Prefixe + nom;
+        for (const Profile::Champ &champ : Profile::champs())
+            ini.ecrireChaine(section, QString::fromLatin1(champ.cle), profil.valeur(champ.cle));
+        ini.ecrireChaine(General, CleDernierProfile, nom);
+        return true;
+    });
 }
 
 bool SettingsFile::SupprimerProfile(const QString &nom)
 {
-    FichierIni ini;
-    if (!ouvrirPourEcrire(ini))
-        return false;
-    if (!ini.contientSection(Prefixe + nom))
-        return true; // nothing to erase: the file is left as it is
-    ini.effacerSection(Prefixe + nom);
-    return enregistrer(ini);
+    return modifier([&nom](FichierIni &ini) {
+        if (!ini.contientSection(Prefixe + nom))
+            return false; // nothing to erase: the file is left as it is
+        ini.effacerSection(Prefixe + nom);
+        return true;
+    });
 }

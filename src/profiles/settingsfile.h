@@ -7,10 +7,13 @@ class FichierIni;
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The settings file "Vendelair.ini" beside the program: one section per profile
 // ("Profile_" followed by its name) and "DernierProfile" in "General". Every operation
-// reads the file afresh; every change replaces the file in one atomic write, so a
-// refused write leaves the previous file whole.
+// reads the file afresh; every change replaces the file in one atomic write, under a lock
+// that other running programs respect, so a refused write leaves the previous file whole
+// and two programs saving at once lose nothing.
 class SettingsFile
 {
 public:
@@ -37,11 +40,11 @@ public:
     bool SupprimerProfile(const QString &nom);
 
     QString erreur() const { return m_erreur; }
-    static QString messageErreurEcriture(const QString &chemin);
+    // "Impossible d'écrire dans …", followed by the cause when there is one.
+    static QString messageErreurEcriture(const QString &chemin, const QString &raison = QString());
 
 private:
-    bool ouvrirPourEcrire(FichierIni &ini);
-    bool enregistrer(const FichierIni &ini);
+    bool modifier(const std::function<bool(FichierIni &)> &changer);
 
     QString m_chemin;
     QString m_erreur;

@@ -2,6 +2,7 @@
 
 #include "app/demarrage.h"
 #include "app/tform1.h"
+#include "platform/ecriture.h"
 #include "platform/systeme.h"
 #include "widgets/controles.h"
 #include "widgets/fenetrefixe.h"
@@ -12,12 +13,14 @@
 #include "widgets/twavedimage.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgRenderer>
+
+#include <unistd.h>
 
 const QString TForm3::AdresseSite = QStringLiteral("https://vendelair.example");
 const QString TForm3::AdresseContact = QStringLiteral("mailto:contact@vendelair.example");
@@ -260,13 +263,17 @@ void TForm3::OuvrirLicence(const QString &ressource, const QString &fichier)
         AfficherErreurStandard(this, QStringLiteral("Ressource %1 introuvable.").arg(ressource));
         return;
     }
-    // Written once; a notice already there is opened as it stands. The folder is ours
-    // alone, and the file appears whole or not at all.
+    // Written once; a notice of ours already there is opened as it stands. Anything else at
+    // that name (a link above all) is replaced, never followed; the file appears whole or
+    // not at all.
     const QString chemin = dossier + fichier;
-    if (!QFileInfo::exists(chemin)) {
-        QSaveFile f(chemin);
-        if (f.open(QIODevice::WriteOnly) && f.write(*octets) == octets->size())
-            f.commit();
+    const QFileInfo info(chemin);
+    const bool notice = info.isFile() && !info.isSymLink() && info.ownerId() == ::geteuid();
+    QString raison;
+    if (!notice && !EcrireFichierAtomique(chemin, *octets, &raison)) {
+        AfficherErreurStandard(this, QStringLiteral("Impossible d'écrire dans %1 : %2.")
+                                         .arg(QDir::toNativeSeparators(chemin), raison));
+        return;
     }
     OuvrirAvecShell(QUrl::fromLocalFile(chemin));
 }

@@ -200,7 +200,8 @@ private slots:
         Form1->TimerDemarrageTimer();
         Form1->close();
         QVERIFY(!Form1->isVisible());
-        QCOMPARE(m_erreurs, QStringList{QStringLiteral("Impossible d'écrire dans ") + m_ini});
+        QCOMPARE(m_erreurs, QStringList{QStringLiteral("Impossible d'écrire dans ") + m_ini
+                                        + QStringLiteral(" : ce nom est celui d'un dossier")});
         QVERIFY(QDir().rmdir(m_ini));
     }
 

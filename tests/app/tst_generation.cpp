@@ -31,6 +31,8 @@
 #include <QTextBlock>
 #include <QUrlQuery>
 
+#include <unistd.h>
+
 // The Generate command from the click to the finished letter: its lines, their formats,
 // what is red and underlined, the fields it changes, and how it ends when something fails.
 class TestGeneration : public QObject
@@ -316,6 +318,41 @@ private slots:
         m_reponse = TFormsDialog::OK;
     }
 
+    // The temporary folder is replaced by another user's link after a first letter: the
+    // next letter is written all the same, from our own texts, and nothing there is written
+    // or deleted.
+    void dossierTemporaireRemplace()
+    {
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), tmp = qgetenv("TMPDIR");
+        qunsetenv("XDG_RUNTIME_DIR");
+        const QString racine = m_dossier.filePath(QStringLiteral("tmp-partage"));
+        QVERIFY(QDir().mkpath(racine));
+        qputenv("TMPDIR", QFile::encodeName(racine));
+        Form1->sBitBtn3Click();
+        const QString repli = racine + QStringLiteral("/vendelair-%1").arg(::geteuid());
+        QVERIFY(QFileInfo(repli).isDir());
+
+        const QString plantes = m_dossier.filePath(QStringLiteral("ailleurs/Vendelair/Textes/Paragraphe5"));
+        QVERIFY(QDir().mkpath(plantes));
+        for (int k = 1; k <= 10; ++k) {
+            QFile f(plantes + QStringLiteral("/%1.txt").arg(k));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("TEXTE PLANTE\n");
+        }
+        QVERIFY(QDir(repli).removeRecursively());
+        QVERIFY(QFile::link(m_dossier.filePath(QStringLiteral("ailleurs")), repli));
+        Form1->sBitBtn3Click();
+        qputenv("TMPDIR", tmp);
+        if (!runtime.isEmpty())
+            qputenv("XDG_RUNTIME_DIR", runtime);
+
+        QVERIFY(m_erreurs.isEmpty());
+        QCOMPARE(lignes().size(), 26);
+        QVERIFY(!Form1->Editor->texteComplet().contains(QStringLiteral("PLANTE")));
+        QCOMPARE(QDir(plantes).entryList(QDir::Files).size(), 10);
+        QVERIFY(!QFileInfo::exists(m_dossier.filePath(QStringLiteral("ailleurs/Vendelair/Textes/Paragraphe1"))));
+    }
+
     void echecs()
     {
         // A click while a letter is being written is ignored.
@@ -324,20 +361,19 @@ private slots:
         QVERIFY(Form1->Editor->texteComplet().isEmpty());
         Form1->GenerationEnCours = false;
 
-        // The working folder cannot be made: a clear error, the program goes on, and the
-        // next Generate works.
-        const QString dossier = Form1->WorkFolder;
-        QFile bloquant(m_dossier.filePath(QStringLiteral("fichier")));
+        // The working folder cannot be made: a clear error that names it and says why, the
+        // program goes on, and the next Generate works.
+        const QString dossier = DossierTemporaire() + QStringLiteral("Vendelair");
+        QVERIFY(QDir(dossier).removeRecursively());
+        QFile bloquant(dossier);
         QVERIFY(bloquant.open(QIODevice::WriteOnly));
         bloquant.close();
-        Form1->WorkFolder = bloquant.fileName() + QStringLiteral("/Vendelair/");
         Form1->sBitBtn3Click();
-        QCOMPARE(m_erreurs.size(), 1);
-        QVERIFY2(m_erreurs.first().startsWith(QStringLiteral("Impossible de créer le dossier de travail")),
-                 qPrintable(m_erreurs.first()));
+        QVERIFY(bloquant.remove());
+        QCOMPARE(m_erreurs, QStringList{QStringLiteral("Impossible de créer le dossier de travail %1/ : ce n'est pas "
+                                                       "un dossier du programme.").arg(dossier)});
         QVERIFY(!Form1->GenerationEnCours);
         QVERIFY(!Form1->PanProgression->isVisible());
-        Form1->WorkFolder = dossier;
         Form1->sBitBtn3Click();
         QCOMPARE(m_erreurs.size(), 1);
         QCOMPARE(lignes().size(), 26);

@@ -374,6 +374,25 @@ private slots:
                  DossierTemporaire() + QStringLiteral("Lettre_de_motivation_Dupont_durand.rtf"));
     }
 
+    // A link planted at the copy's name is replaced, never followed.
+    void traitementDeTexteSansSuivreDeLien()
+    {
+        Editor e;
+        lettre(e, 1);
+        const QString cible = m_racine.filePath(QStringLiteral("a-proteger.txt"));
+        QFile f(cible);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("intact");
+        f.close();
+        const QString copie = DossierTemporaire() + QStringLiteral("Lettre_de_motivation_Lien.rtf");
+        QVERIFY(QFile::link(cible, copie));
+        QCOMPARE(OuvrirDansTraitementDeTexte(nullptr, e, QStringLiteral("lien")), copie);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("intact"));
+        QVERIFY(!QFileInfo(copie).isSymLink());
+        QVERIFY(QFile::remove(copie));
+    }
+
     void traitementDeTexteImpossible()
     {
         Editor e;
@@ -442,13 +461,21 @@ private slots:
         QVERIFY(lignes.size() > 3);
         QCOMPARE(lignes.size(), e.nombreDeLignes());
         QCOMPARE(lignes.mid(1).join(QString()), paragrapheLong(1) + QStringLiteral(" R&D #1 ? 100 %"));
-        EnvoyerParCourriel(e, QStringLiteral("Candidature spontanée"));
+        QVERIFY(EnvoyerParCourriel(nullptr, e, QStringLiteral("Candidature\nspontanée")));
         QCOMPARE(m_ouverts.size(), 1);
         QString destinataire;
         const auto champs = champsCourriel(m_ouverts.first(), &destinataire);
         QCOMPARE(champs.value(QStringLiteral("subject")), QStringList{QStringLiteral("Candidature spontanée")});
         QCOMPARE(champs.value(QStringLiteral("body")).value(0).split(QStringLiteral("\r\n")),
                  lignes + QStringList{QString()});
+        QVERIFY(m_erreurs.isEmpty());
+
+        // Too long for an address: nothing handed over, the way out said.
+        e.ajouterLigne(QString(20000, u'é'));
+        QVERIFY(!EnvoyerParCourriel(nullptr, e, QStringLiteral("Candidature spontanée")));
+        QCOMPARE(m_ouverts.size(), 1);
+        QCOMPARE(m_erreurs.size(), 1);
+        QVERIFY(m_erreurs.first().contains(QStringLiteral("Enregistrez-la")));
     }
 };
 

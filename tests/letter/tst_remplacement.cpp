@@ -242,8 +242,12 @@ private slots:
         QTest::addColumn<int>("titre");
         QTest::addColumn<QString>("attendu");
 
-        const QString masculin = QStringLiteral("conscient, heureux, opérationnel et passionné chez Lumière");
-        const QString feminin = QStringLiteral("consciente, heureuse, opérationnelle et passionnée chez Lumièree");
+        // What the user typed goes in as it stands, marks and all, after the template's own
+        // marks are resolved.
+        const QString masculin = QStringLiteral("conscient, heureux, opérationnel et passionné chez Ateliers [x|se] "
+                                                "& ___SERVICE___");
+        const QString feminin = QStringLiteral("consciente, heureuse, opérationnelle et passionnée chez Ateliers "
+                                               "[x|se] & ___SERVICE___");
         QTest::newRow("Mr.") << 0 << masculin;
         QTest::newRow("Mme.") << 1 << feminin;
         QTest::newRow("Mlle.") << 2 << feminin;
@@ -256,8 +260,7 @@ private slots:
         QFETCH(QString, attendu);
         DonneesLettre d = donnees();
         d.titreCandidat = titre;
-        // The company name is filled in before the endings are resolved.
-        d.societe = QStringLiteral("Lumière[|e]");
+        d.societe = QStringLiteral("Ateliers [x|se] & ___SERVICE___");
         QCOMPARE(remplir(QStringLiteral("conscient[|e], heureu[x|se], opérationnel[|le] et passionn[é|ée] "
                                         "chez ___SOCIETE___"),
                          d),

@@ -277,6 +277,7 @@ private slots:
         QTest::newRow("signes seuls") << QByteArray("[\r]\r=\r[]\r[]=\r=x\r;\r\r\n\n");
         QTest::newRow("marque en clair") << QByteArray("\xEF\xBB\xBF\xC3\xAF\xC2\xBB\xC2\xBFx");
         QTest::newRow("deux marques") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[A]\nk=v");
+        QTest::newRow("trois marques") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF[A]\nk=v\n[B]\n");
         QTest::newRow("ligne enorme") << QByteArray("[A]\nk=") + QByteArray(3'000'000, 'x');
     }
     void entreesAbimees()

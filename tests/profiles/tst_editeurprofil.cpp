@@ -284,7 +284,8 @@ private slots:
         Form2->sBitBtn3Click();
         QVERIFY(QDir().rmdir(m_ini));
         QVERIFY(QFile::rename(cote, m_ini));
-        QCOMPARE(m_erreurs, QStringList{QStringLiteral("Impossible d'écrire dans ") + m_ini});
+        QCOMPARE(m_erreurs, QStringList{QStringLiteral("Impossible d'écrire dans ") + m_ini
+                                        + QStringLiteral(" : ce nom est celui d'un dossier")});
         QVERIFY(Form2->isVisible());
         QCOMPARE(Form2->EdVille->text(), QStringLiteral("Grenoble"));
         QVERIFY(lireIni().contains("Lyon"));

@@ -225,7 +225,8 @@ private slots:
         const QString chemin = fichierOrdinaire + QStringLiteral("/Vendelair.ini");
         SettingsFile s(chemin);
         QVERIFY(!s.SauverProfile(alice()));
-        QCOMPARE(s.erreur(), QStringLiteral("Impossible d'écrire dans ") + chemin);
+        QCOMPARE(s.erreur(), QStringLiteral("Impossible d'écrire dans ") + chemin
+                                 + QStringLiteral(" : une partie du chemin n'est pas un dossier"));
         QVERIFY(!s.EcrireDernierProfile(QStringLiteral("x")));
         QCOMPARE(s.EnumererProfiles(), QStringList{});
     }
