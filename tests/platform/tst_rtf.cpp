@@ -11,6 +11,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+Q_DECLARE_METATYPE(AttributsParagraphe)
+
 // The letter as RTF: what word processors must read back from it.
 class TestRtf : public QObject
 {
@@ -235,7 +237,6 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(AttributsParagraphe)
 
 QTEST_MAIN(TestRtf)
 #include "tst_rtf.moc"
