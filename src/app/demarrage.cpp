@@ -1,9 +1,9 @@
 #include "app/demarrage.h"
 
 #include "app/tform1.h"
-#include "profiles/tform2.h"
-#include "profiles/tform4.h"
-#include "widgets/tform3.h"
+#include "app/tform2.h"
+#include "app/tform4.h"
+#include "app/tform3.h"
 #include "widgets/tformsdialog.h"
 
 TForm1 *Form1 = nullptr;

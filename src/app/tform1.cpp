@@ -13,10 +13,11 @@
 #include "letter/selection.h"
 #include "letter/tirage.h"
 #include "platform/systeme.h"
+#include "widgets/ecran.h"
 #include "profiles/profile.h"
 #include "profiles/settingsfile.h"
-#include "profiles/tform2.h"
-#include "profiles/tform4.h"
+#include "app/tform2.h"
+#include "app/tform4.h"
 #include "widgets/clignotementlabel.h"
 #include "widgets/controles.h"
 #include "widgets/sbitbtn.h"
@@ -25,7 +26,7 @@
 #include "widgets/sgauge.h"
 #include "widgets/skin.h"
 #include "widgets/spanel.h"
-#include "widgets/tform3.h"
+#include "app/tform3.h"
 #include "widgets/tformsdialog.h"
 
 #include <QApplication>

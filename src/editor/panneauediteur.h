@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/editor.h"
+#include "editor/editor.h"
 #include "widgets/spanel.h"
 
 #include <functional>

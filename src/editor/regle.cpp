@@ -1,6 +1,6 @@
 #include "editor/regle.h"
 
-#include "platform/editor.h"
+#include "editor/editor.h"
 #include "widgets/skin.h"
 
 #include <QMouseEvent>

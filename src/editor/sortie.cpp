@@ -1,9 +1,10 @@
 #include "editor/sortie.h"
 
 #include "letter/casse.h"
-#include "platform/editor.h"
-#include "platform/rtf.h"
+#include "editor/editor.h"
+#include "editor/rtf.h"
 #include "platform/systeme.h"
+#include "widgets/ecran.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>

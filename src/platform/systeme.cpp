@@ -8,11 +8,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QGuiApplication>
 #include <QHash>
-#include <QMessageBox>
-#include <QWidget>
-#include <QScreen>
 
 #include <cerrno>
 
@@ -22,9 +18,7 @@
 namespace {
 
 QString g_dossierProgramme;
-std::optional<MetriquesEcran> g_metriques;
 std::function<bool(const QUrl &)> g_ouvreur;
-std::function<void(const QString &)> g_afficheurErreur;
 
 QString avecBarre(QString dossier)
 {
@@ -111,25 +105,6 @@ bool CreerDossierPrive(const QString &chemin, QString *raison)
     return true;
 }
 
-MetriquesEcran MetriquesEcranPrincipal()
-{
-    if (g_metriques)
-        return *g_metriques;
-    MetriquesEcran m;
-    if (const QScreen *ecran = QGuiApplication::primaryScreen()) {
-        m.ecran = ecran->geometry();
-        m.zoneTravail = ecran->availableGeometry();
-    } else {
-        m.ecran = m.zoneTravail = QRect(0, 0, 1024, 768);
-    }
-    return m;
-}
-
-void RemplacerMetriquesEcran(std::optional<MetriquesEcran> metriques)
-{
-    g_metriques = metriques;
-}
-
 std::optional<QByteArray> RessourceEmbarquee(const QString &nom)
 {
     // The corpus is a table made at build time; other items live under ":/exefile/".
@@ -170,24 +145,4 @@ bool OuvrirAvecShell(const QUrl &cible)
 void RemplacerOuvreur(std::function<bool(const QUrl &)> ouvreur)
 {
     g_ouvreur = std::move(ouvreur);
-}
-
-void AfficherErreurStandard(QWidget *parent, const QString &message)
-{
-    if (g_afficheurErreur) {
-        g_afficheurErreur(message);
-        return;
-    }
-    QMessageBox::critical(parent, QStringLiteral("Vendelair"), message);
-}
-
-void RemplacerAfficheurErreur(std::function<void(const QString &)> afficheur)
-{
-    g_afficheurErreur = std::move(afficheur);
-}
-
-void CentrerSurBureau(QWidget *fenetre)
-{
-    const QRect zone = MetriquesEcranPrincipal().zoneTravail;
-    fenetre->move(zone.x() + (zone.width() - fenetre->width()) / 2, zone.y() + (zone.height() - fenetre->height()) / 2);
 }

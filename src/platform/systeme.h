@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QRect>
 #include <QString>
 #include <QUrl>
 
@@ -29,15 +28,6 @@ QString DossierTemporaire(QString *erreur = nullptr);
 // folder of ours, never a link. False with the cause in French otherwise.
 bool CreerDossierPrive(const QString &chemin, QString *raison = nullptr);
 
-struct MetriquesEcran
-{
-    QRect ecran;       // the whole primary screen
-    QRect zoneTravail; // what panels and task bars leave of it
-};
-MetriquesEcran MetriquesEcranPrincipal();
-// Tests pretend to have a screen of a given size (nullopt restores the real one).
-void RemplacerMetriquesEcran(std::optional<MetriquesEcran> metriques);
-
 // The embedded items the program carries (the template corpus, the licences), looked up
 // by name without regard to case. nullopt when there is no such item.
 std::optional<QByteArray> RessourceEmbarquee(const QString &nom);
@@ -47,12 +37,3 @@ std::optional<QByteArray> RessourceEmbarquee(const QString &nom);
 bool OuvrirAvecShell(const QUrl &cible);
 // Tests watch what would be opened instead of starting programs (empty restores).
 void RemplacerOuvreur(std::function<bool(const QUrl &)> ouvreur);
-
-class QWidget;
-// The program's standard error box (title "Vendelair", an error icon, OK), for the
-// unexpected failures that end a command. Tests catch the message instead.
-void AfficherErreurStandard(QWidget *parent, const QString &message);
-void RemplacerAfficheurErreur(std::function<void(const QString &)> afficheur);
-
-// Puts a window in the middle of the work area (the dialogs open there).
-void CentrerSurBureau(QWidget *fenetre);

@@ -1,6 +1,7 @@
 #include "widgets/fenetrefixe.h"
 
 #include "platform/systeme.h"
+#include "widgets/ecran.h"
 
 namespace FenetreFixe {
 

@@ -1,6 +1,7 @@
 #include "widgets/tformsdialog.h"
 
 #include "platform/systeme.h"
+#include "widgets/ecran.h"
 #include "widgets/fenetrefixe.h"
 #include "widgets/sbitbtn.h"
 #include "widgets/spanel.h"

@@ -3,8 +3,9 @@
 #include "app/demarrage.h"
 #include "app/tform1.h"
 #include "platform/systeme.h"
-#include "profiles/tform2.h"
-#include "profiles/tform4.h"
+#include "widgets/ecran.h"
+#include "app/tform2.h"
+#include "app/tform4.h"
 #include "widgets/tformsdialog.h"
 
 #include <QString>

@@ -3,14 +3,15 @@
 #include "app/placementfenetre.h"
 #include "app/tform1.h"
 #include "platform/systeme.h"
-#include "profiles/tform2.h"
-#include "profiles/tform4.h"
+#include "widgets/ecran.h"
+#include "app/tform2.h"
+#include "app/tform4.h"
 #include "widgets/sbitbtn.h"
 #include "widgets/scombobox.h"
 #include "widgets/sedit.h"
 #include "widgets/sgauge.h"
 #include "widgets/spanel.h"
-#include "widgets/tform3.h"
+#include "app/tform3.h"
 #include "widgets/tformsdialog.h"
 
 #include <QFile>

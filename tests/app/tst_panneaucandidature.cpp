@@ -3,6 +3,7 @@
 #include "app/panneaucandidature.h"
 #include "app/tform1.h"
 #include "platform/systeme.h"
+#include "widgets/ecran.h"
 #include "widgets/clignotementlabel.h"
 #include "widgets/sbitbtn.h"
 #include "widgets/scombobox.h"

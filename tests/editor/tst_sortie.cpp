@@ -1,7 +1,8 @@
 #include "editor/sortie.h"
-#include "platform/editor.h"
-#include "platform/rtf.h"
+#include "editor/editor.h"
+#include "editor/rtf.h"
 #include "platform/systeme.h"
+#include "widgets/ecran.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,5 @@
 #include "platform/systeme.h"
+#include "widgets/ecran.h"
 #include "widgets/sbitbtn.h"
 #include "widgets/skin.h"
 #include "widgets/spanel.h"

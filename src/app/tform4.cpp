@@ -1,11 +1,11 @@
-#include "profiles/tform4.h"
+#include "app/tform4.h"
 
 #include "app/demarrage.h"
 #include "widgets/controles.h"
 #include "widgets/fenetrefixe.h"
 #include "widgets/sbitbtn.h"
 #include "widgets/spanel.h"
-#include "widgets/tform3.h"
+#include "app/tform3.h"
 #include "widgets/transparence.h"
 #include "widgets/twavedimage.h"
 

@@ -1,4 +1,4 @@
-#include "platform/editor.h"
+#include "editor/editor.h"
 #include "platform/systeme.h"
 
 #include <QClipboard>

@@ -1,5 +1,5 @@
-#include "platform/editor.h"
-#include "platform/rtf.h"
+#include "editor/editor.h"
+#include "editor/rtf.h"
 
 #include <QFile>
 #include <QProcess>

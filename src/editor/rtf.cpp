@@ -1,9 +1,9 @@
-#include "platform/rtf.h"
+#include "editor/rtf.h"
 
 #include "platform/ecriture.h"
 
 #include "platform/cp1252.h"
-#include "platform/editor.h"
+#include "editor/editor.h"
 
 #include <QDir>
 #include <QFileInfo>

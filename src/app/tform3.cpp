@@ -1,9 +1,10 @@
-#include "widgets/tform3.h"
+#include "app/tform3.h"
 
 #include "app/demarrage.h"
 #include "app/tform1.h"
 #include "platform/ecriture.h"
 #include "platform/systeme.h"
+#include "widgets/ecran.h"
 #include "widgets/controles.h"
 #include "widgets/fenetrefixe.h"
 #include "widgets/sbitbtn.h"

@@ -1,10 +1,11 @@
-#include "profiles/tform2.h"
+#include "app/tform2.h"
 
 #include "app/demarrage.h"
 #include "letter/experiences.h"
 #include "profiles/settingsfile.h"
-#include "profiles/tform4.h"
+#include "app/tform4.h"
 #include "platform/systeme.h"
+#include "widgets/ecran.h"
 #include "widgets/clignotementlabel.h"
 #include "widgets/sbitbtn.h"
 #include "widgets/smemo.h"
