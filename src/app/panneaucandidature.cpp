@@ -1,6 +1,6 @@
 #include "app/panneaucandidature.h"
 
-#include "app/detailscandidature.h"
+#include "letter/detailscandidature.h"
 #include "app/disposition.h"
 #include "widgets/controles.h"
 #include "widgets/panneaucoulissant.h"

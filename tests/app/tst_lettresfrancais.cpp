@@ -1,7 +1,7 @@
 #include "fenetrestest.h"
 #include "../letter/corpustest.h"
 #include "app/demarrage.h"
-#include "app/detailscandidature.h"
+#include "letter/detailscandidature.h"
 #include "app/panneaucandidature.h"
 #include "app/tform1.h"
 #include "letter/composition.h"

@@ -1,5 +1,5 @@
 #include "app/demarrage.h"
-#include "app/detailscandidature.h"
+#include "letter/detailscandidature.h"
 #include "app/panneaucandidature.h"
 #include "app/tform1.h"
 #include "platform/systeme.h"

@@ -1,4 +1,4 @@
-#include "app/detailscandidature.h"
+#include "letter/detailscandidature.h"
 
 namespace DetailsCandidature {
 
