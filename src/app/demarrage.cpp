@@ -28,6 +28,7 @@ void CreerFenetres()
         Form2->activateWindow();
     });
     QObject::connect(Form2, &TForm2::ferme, Form1, &TForm1::apresEditionProfil);
+    QObject::connect(Form3, &TForm3::ferme, Form1, [] { Form1->setEnabled(true); });
     Form1->demarrer();
 }
 

@@ -1,7 +1,5 @@
 #include "app/tform3.h"
 
-#include "app/demarrage.h"
-#include "app/tform1.h"
 #include "platform/ecriture.h"
 #include "platform/systeme.h"
 #include "widgets/ecran.h"
@@ -301,9 +299,9 @@ void TForm3::sBitBtn6Click()
 
 void TForm3::FormClose()
 {
-    // Opened from the main window or from the welcome page, the main window comes back usable.
-    if (Form1)
-        Form1->setEnabled(true);
+    // Opened from the main window or from the welcome page: the main window, told by this
+    // signal, comes back usable.
+    emit ferme();
 }
 
 void TForm3::closeEvent(QCloseEvent *event)

@@ -54,6 +54,10 @@ public:
     // the standard error box; nothing is written or opened then.
     void OuvrirLicence(const QString &ressource, const QString &fichier);
 
+signals:
+    // The window has closed.
+    void ferme();
+
 public slots:
     void ImageMailClick();
     void ImageWebsiteClick();
