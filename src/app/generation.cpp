@@ -22,9 +22,11 @@
 #include <QDate>
 #include <QDir>
 #include <QLabel>
+#include <QLockFile>
 #include <QTextDocument>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -90,6 +92,19 @@ void TForm1::sBitBtn3Click()
         return;
 
     Garde garde(GenerationEnCours);
+    // Two running programs share the working folder: one writes its corpus there and
+    // deletes it again while the other waits, so neither reads a half tree.
+    const QString temporaire = DossierTemporaire();
+    std::optional<QLockFile> verrou;
+    if (!temporaire.isEmpty()) {
+        verrou.emplace(temporaire + QStringLiteral("Vendelair.lock"));
+        verrou->setStaleLockTime(30000);
+        if (!verrou->tryLock(10000)) {
+            AfficherErreurStandard(this, QStringLiteral("Un autre Vendelair prépare une lettre en ce moment : "
+                                                        "réessayez dans un instant."));
+            return;
+        }
+    }
     try {
         ecrireLettre();
     } catch (const ErreurCorpus &e) {
