@@ -8,6 +8,7 @@
 #include "editor/panneauediteur.h"
 #include "editor/sortie.h"
 #include "letter/corpus.h"
+#include "letter/detailscandidature.h"
 #include "letter/experiences.h"
 #include "letter/remplacement.h"
 #include "letter/selection.h"
@@ -395,16 +396,14 @@ DonneesLettre TForm1::donneesLettre() const
 {
     const PanneauCandidature *p = PanGauche;
     const Profile profil = Form2->profilCourant();
-    const auto itemCache = [](const SComboBox *cachee, const SComboBox *visible) {
-        return cachee->itemText(visible->currentIndex());
-    };
     DonneesLettre d;
     d.titreDestinataire = p->sComboBox4->currentIndex();
     d.nomDestinataire = p->sEdit1->isEnabled() ? p->sEdit1->text() : QString();
     d.societe = p->EdSociete->text();
     d.typeMission = profil.choix("CombTypeMission");
-    d.phraseContact = itemCache(p->CombPrecContactHidden, p->CombPrecedentContact);
-    d.phraseSecteur = itemCache(p->CombSecteurHidden, p->CombSecteur);
+    // The phrases come from the letter's own tables, at the index chosen in the visible lists.
+    d.phraseContact = DetailsCandidature::phrasesContact().value(p->CombPrecedentContact->currentIndex());
+    d.phraseSecteur = DetailsCandidature::phrasesSecteur().value(p->CombSecteur->currentIndex());
     d.publicationOffre = p->EdOffrePublieeSur->text();
     d.referenceOffre = p->EdRefOffre->text();
     d.intituleOffre = p->EdIntituleOffre->text();
@@ -421,23 +420,26 @@ DonneesLettre TForm1::donneesLettre() const
     return d;
 }
 
-void TForm1::ConstruireListeTemplatesPotentiels(int paragraphe)
+QStringList TForm1::ConstruireListeTemplatesPotentiels(int paragraphe)
 {
-    TmpList->clear();
     const QString catalogue = WorkFolder + QStringLiteral("Textes/Paragraphe%1.ini").arg(paragraphe);
     EtapesSelection etapes;
     etapes.progression = [this] { Progression(); };
     etapes.pomper = [] { QCoreApplication::processEvents(); };
-    TmpList->addItems(ConstruireListeCandidats(catalogue, reponsesSelection(), etapes));
+    const QStringList candidats = ConstruireListeCandidats(catalogue, reponsesSelection(), etapes);
+    // The hidden list shows the candidates as it always did; the draw takes them from the value.
+    TmpList->clear();
+    TmpList->addItems(candidats);
+    return candidats;
 }
 
 QString TForm1::TirerTemplate(int paragraphe)
 {
     Tirage tirage(Tirage::graineDepuisHorloge());
-    ConstruireListeTemplatesPotentiels(paragraphe);
-    if (TmpList->count() == 0)
+    const QStringList candidats = ConstruireListeTemplatesPotentiels(paragraphe);
+    if (candidats.isEmpty())
         throw ErreurCorpus(QStringLiteral("Aucun texte ne convient au paragraphe %1 de la lettre.").arg(paragraphe));
-    const QString numero = TmpList->item(tirage.tirer(TmpList->count()))->text();
+    const QString numero = candidats.at(tirage.tirer(int(candidats.size())));
     const QString chemin = WorkFolder + QStringLiteral("Textes/Paragraphe%1/%2.txt").arg(paragraphe).arg(numero);
     const std::optional<FichierTemplate> fichier = LireTemplate(chemin);
     if (!fichier)

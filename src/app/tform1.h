@@ -94,8 +94,9 @@ public slots:
 
     // One step of the progress gauge; the window processes its pending messages.
     void Progression();
-    // The candidate numbers of paragraph N into TmpList, from the installed catalogue.
-    void ConstruireListeTemplatesPotentiels(int paragraphe);
+    // The candidate numbers of paragraph N from the installed catalogue (also shown in
+    // TmpList, which nothing reads).
+    QStringList ConstruireListeTemplatesPotentiels(int paragraphe);
     // Draws one of paragraph N's candidates and reads its file into TmpList; returns the
     // template's text. Throws ErreurCorpus when no template suits or the file is unreadable.
     QString TirerTemplate(int paragraphe);
