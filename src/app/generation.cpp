@@ -92,9 +92,11 @@ void TForm1::sBitBtn3Click()
         return;
 
     Garde garde(GenerationEnCours);
-    // Two running programs share the working folder: one writes its corpus there and
+    // The temporary folder is checked again now: it may have been replaced since the start.
+    // Two running programs share the working folder in it: one writes its corpus there and
     // deletes it again while the other waits, so neither reads a half tree.
-    const QString temporaire = DossierTemporaire();
+    QString pourquoi;
+    const QString temporaire = DossierTemporaire(&pourquoi);
     std::optional<QLockFile> verrou;
     if (!temporaire.isEmpty()) {
         verrou.emplace(temporaire + QStringLiteral("Vendelair.lock"));
@@ -106,7 +108,7 @@ void TForm1::sBitBtn3Click()
         }
     }
     try {
-        ecrireLettre();
+        ecrireLettre(temporaire, pourquoi);
     } catch (const ErreurCorpus &e) {
         abandonnerGeneration(e.message());
     } catch (const std::exception &e) {
@@ -122,7 +124,7 @@ void TForm1::abandonnerGeneration(const QString &message)
     AfficherErreurStandard(this, message);
 }
 
-void TForm1::ecrireLettre()
+void TForm1::ecrireLettre(const QString &temporaire, const QString &pourquoi)
 {
     PanneauCandidature *p = PanGauche;
     for (SEdit *e : {p->EdSociete, p->sEdit1, Form2->EdPrenom, Form2->EdNom, Form2->EdVille})
@@ -132,11 +134,9 @@ void TForm1::ecrireLettre()
     PanProgression->show();
     PanProgression->raise();
 
-    // The temporary folder is checked again now: it may have been replaced since the start.
-    QString raison;
-    const QString temporaire = DossierTemporaire(&raison);
     if (temporaire.isEmpty())
-        throw ErreurCorpus(raison);
+        throw ErreurCorpus(pourquoi);
+    QString raison;
     WorkFolder = temporaire + QStringLiteral("Vendelair/");
     if (!CreerDossierPrive(WorkFolder, &raison))
         throw ErreurCorpus(QStringLiteral("Impossible de créer le dossier de travail %1 : %2.")

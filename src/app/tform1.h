@@ -124,7 +124,9 @@ private:
     void construireControles();
     void ouvrirEditeurProfil();
     bool verifierReponses();
-    void ecrireLettre();
+    // Writes the letter, its corpus in the working folder under `temporaire` (empty when no
+    // private folder could be had, `pourquoi` then saying why).
+    void ecrireLettre(const QString &temporaire, const QString &pourquoi);
     void abandonnerGeneration(const QString &message);
 
     int m_gauche = 0;

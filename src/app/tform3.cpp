@@ -12,7 +12,6 @@
 #include "widgets/twavedimage.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
@@ -270,8 +269,7 @@ void TForm3::OuvrirLicence(const QString &ressource, const QString &fichier)
     const bool notice = info.isFile() && !info.isSymLink() && info.ownerId() == ::geteuid();
     QString raison;
     if (!notice && !EcrireFichierAtomique(chemin, *octets, &raison)) {
-        AfficherErreurStandard(this, QStringLiteral("Impossible d'écrire dans %1 : %2.")
-                                         .arg(QDir::toNativeSeparators(chemin), raison));
+        AfficherErreurStandard(this, MessageEcritureImpossible(chemin, raison));
         return;
     }
     OuvrirAvecShell(QUrl::fromLocalFile(chemin));

@@ -5,8 +5,6 @@
 #include "platform/cp1252.h"
 #include "editor/editor.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QList>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -204,6 +202,6 @@ bool EnregistrerRtf(const Editor &editeur, const QString &chemin, QString *erreu
     if (EcrireFichierAtomique(chemin, LettreEnRtf(editeur), &raison))
         return true;
     if (erreur)
-        *erreur = QStringLiteral("Impossible d'écrire dans %1 : %2.").arg(QDir::toNativeSeparators(chemin), raison);
+        *erreur = MessageEcritureImpossible(chemin, raison);
     return false;
 }

@@ -2,17 +2,13 @@
 
 #include "letter/casse.h"
 #include "letter/composition.h"
+#include "letter/detailscandidature.h"
 #include "profiles/profile.h"
 
 #include <QHash>
 #include <QRegularExpression>
 
 namespace {
-
-QString itemOuVide(const QStringList &items, int index)
-{
-    return (index >= 0 && index < items.size()) ? items.at(index) : QString();
-}
 
 // "J'ai " becomes "J'ai aussi ", and the lead-in's own "j'ai " likewise, first occurrence only.
 QString ajouterAussi(QString s, Experiences::Categorie c)
@@ -76,15 +72,14 @@ ResultatRemplacement RemplacerChamps(const QString &modele, const DonneesLettre 
         t.replace(QString::fromUtf8(forme), QString::fromUtf8(masculin ? terminaisons.first : terminaisons.second));
 
     // The closing formula repeats the salutation, never the recipient's name.
-    static const QStringList civilites{QString(), QStringLiteral(", Monsieur,"), QStringLiteral(", Madame,"),
-                                       QStringLiteral(", Mademoiselle,")};
-    const QString typeMission = itemOuVide(Profile::itemsTypeMission(), d.typeMission);
+    const QString civilite = Civilite(DetailsCandidature::titresDestinataire().value(d.titreDestinataire));
+    const QString typeMission = Profile::itemsTypeMission().value(d.typeMission);
     const PhrasesExperience phrases = ConstruirePhrasesExperience(d);
     const QHash<QString, QString> valeurs{
-        {QStringLiteral("TITRE_DESTINATAIRE"), itemOuVide(civilites, d.titreDestinataire)},
+        {QStringLiteral("TITRE_DESTINATAIRE"), civilite.isEmpty() ? QString() : QStringLiteral(", ") + civilite + u','},
         {QStringLiteral("SOCIETE"), d.societe},
-        {QStringLiteral("TYPEMISSIONADV"), itemOuVide(Profile::nomsTypeMission(), d.typeMission)},
-        {QStringLiteral("TYPEMISSIONVERB"), itemOuVide(Profile::verbesTypeMission(), d.typeMission)},
+        {QStringLiteral("TYPEMISSIONADV"), Profile::nomsTypeMission().value(d.typeMission)},
+        {QStringLiteral("TYPEMISSIONVERB"), Profile::verbesTypeMission().value(d.typeMission)},
         {QStringLiteral("TYPEMISSIONNOM"), typeMission},
         {QStringLiteral("PRECCONTACT"), d.phraseContact},
         {QStringLiteral("SECTEUR"), d.phraseSecteur},

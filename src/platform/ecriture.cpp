@@ -1,5 +1,6 @@
 #include "platform/ecriture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -91,6 +92,11 @@ QString RaisonSysteme(int numero)
     default:
         return QStringLiteral("erreur du système n° %1").arg(numero);
     }
+}
+
+QString MessageEcritureImpossible(const QString &chemin, const QString &raison)
+{
+    return QStringLiteral("Impossible d'écrire dans %1 : %2.").arg(QDir::toNativeSeparators(chemin), raison);
 }
 
 bool EcrireFichierAtomique(const QString &chemin, const QByteArray &octets, QString *raison)

@@ -23,6 +23,9 @@ bool CreerFichierExclusif(const QString &chemin, const QByteArray &octets, QStri
 // The cause of a system error as the user reads it.
 QString RaisonSysteme(int numero);
 
+// "Impossible d'écrire dans <chemin> : <raison>." for the error box.
+QString MessageEcritureImpossible(const QString &chemin, const QString &raison);
+
 // Tests make the device fail: a function that stands in for write(2) (an empty function
 // restores the real one).
 void RemplacerEcritureSysteme(std::function<ssize_t(int, const void *, size_t)> ecrire);

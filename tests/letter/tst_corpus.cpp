@@ -78,6 +78,11 @@ QString sansOuverture(const QString &t)
 
 QSet<int> listeDuCatalogue(int paragraphe, const QString &cle)
 {
+    // Read once a catalogue and key: the writing checks ask for every text.
+    static QHash<QString, QSet<int>> lues;
+    const QString nom = QStringLiteral("%1/%2").arg(paragraphe).arg(cle);
+    if (const auto deja = lues.constFind(nom); deja != lues.constEnd())
+        return *deja;
     const QString catalogue =
         QString::fromLatin1(*RessourceEmbarquee(QStringLiteral("Paragraphe%1").arg(paragraphe)));
     QSet<int> numeros;
@@ -85,7 +90,7 @@ QSet<int> listeDuCatalogue(int paragraphe, const QString &cle)
         if (ligne.startsWith(cle + u'='))
             for (const QString &n : ligne.section(u'=', 1).split(u','))
                 numeros << n.toInt();
-    return numeros;
+    return lues[nom] = numeros;
 }
 
 // A fault of writing found in one of our texts: the text's name and what is wrong.
