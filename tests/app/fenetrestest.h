@@ -37,7 +37,7 @@ inline void brancher(const QString &dossier, QStringList &erreurs, QStringList &
 
 // The windows created on a first start, the example profile saved from the profile editor
 // and selected with its ready-made application.
-inline void demarrerAvecLeProfilExemple(const QString &)
+inline void demarrerAvecLeProfilExemple()
 {
     CreerFenetres();
     Form1->TimerDemarrageTimer();

@@ -82,7 +82,7 @@ private slots:
     {
         QFile::remove(m_dossier.filePath(QStringLiteral("Vendelair.ini")));
         m_erreurs.clear();
-        FenetresTest::demarrerAvecLeProfilExemple(m_dossier.path());
+        FenetresTest::demarrerAvecLeProfilExemple();
         m_messages.clear();
     }
     void cleanup() { DetruireFenetres(); }

@@ -384,7 +384,7 @@ private slots:
         const QString correcteur = QStandardPaths::findExecutable(QStringLiteral("grammalecte-cli"));
         QVERIFY2(!correcteur.isEmpty(), "grammalecte-cli is missing: scripts/setup.sh installs it");
 
-        FenetresTest::demarrerAvecLeProfilExemple(m_dossier.path());
+        FenetresTest::demarrerAvecLeProfilExemple();
         m_messages.clear();
 
         QList<Ligne> lignes;
