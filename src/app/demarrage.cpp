@@ -20,8 +20,21 @@ void CreerFenetres()
     Form4 = new TForm4;
     FormsDialog = new TFormsDialog;
     Form2->SettingsFile = Form1->SettingsFile;
-    // Closing the help window always leads to the profile editor, and closing the editor
-    // back to the main window.
+    Form1->FormsDialog = FormsDialog;
+    Form2->FormsDialog = FormsDialog;
+    // The windows talk through these: the main window's profile shown in the editor, each
+    // window opening another, closing the help window always leading to the profile editor
+    // and closing the editor back to the main window.
+    QObject::connect(Form1, &TForm1::profilAffiche, Form2, &TForm2::afficherProfil);
+    QObject::connect(Form1, &TForm1::nouveauProfilDemande, Form2, &TForm2::viderChamps);
+    QObject::connect(Form1, &TForm1::editionProfilDemandee, Form2, [] {
+        Form2->show();
+        Form2->activateWindow();
+    });
+    QObject::connect(Form1, &TForm1::bienvenueDemandee, Form4, &TForm4::afficherBienvenue);
+    QObject::connect(Form1, &TForm1::aProposDemande, Form3, &TForm3::montrerModale);
+    QObject::connect(Form4, &TForm4::aProposDemande, Form3, &TForm3::montrerModale);
+    QObject::connect(Form2, &TForm2::aideDemandee, Form4, &TForm4::afficherSujet);
     QObject::connect(Form4, &TForm4::ferme, Form2, [] {
         Form2->setEnabled(true);
         Form2->show();

@@ -1,24 +1,18 @@
 #include "app/tform1.h"
 
-#include "app/demarrage.h"
 #include "app/disposition.h"
 #include "app/panneaucandidature.h"
 #include "app/placementfenetre.h"
 #include "editor/marges.h"
 #include "editor/panneauediteur.h"
 #include "editor/sortie.h"
-#include "letter/corpus.h"
 #include "letter/detailscandidature.h"
+#include "letter/donneeslettre.h"
 #include "letter/experiences.h"
-#include "letter/remplacement.h"
-#include "letter/selection.h"
-#include "letter/tirage.h"
 #include "platform/systeme.h"
 #include "widgets/ecran.h"
 #include "profiles/profile.h"
 #include "profiles/settingsfile.h"
-#include "app/tform2.h"
-#include "app/tform4.h"
 #include "widgets/clignotementlabel.h"
 #include "widgets/controles.h"
 #include "widgets/sbitbtn.h"
@@ -27,7 +21,6 @@
 #include "widgets/sgauge.h"
 #include "widgets/skin.h"
 #include "widgets/spanel.h"
-#include "app/tform3.h"
 #include "widgets/tformsdialog.h"
 
 #include <QApplication>
@@ -228,8 +221,7 @@ void TForm1::TimerDemarrageTimer()
     } else {
         m_montreeGaree = false;
         hide();
-        Form4->PanWelcome->show();
-        Form4->show();
+        emit bienvenueDemandee();
     }
 }
 
@@ -257,7 +249,8 @@ void TForm1::sComboBox1Change()
 {
     reinitialiserEtape3();
     const ::SettingsFile fichier(SettingsFile);
-    Form2->afficherProfil(fichier.ChargerProfile(sComboBox1->currentText(), Form2->profilCourant()));
+    m_profil = fichier.ChargerProfile(sComboBox1->currentText(), m_profil);
+    emit profilAffiche(m_profil);
     const bool choisi = sComboBox1->currentIndex() >= 0;
     sBitBtn14->setEnabled(choisi);
     sBitBtn15->setEnabled(choisi);
@@ -266,7 +259,7 @@ void TForm1::sComboBox1Change()
     if (!choisi)
         return;
     sComboBox3->addItem(QString());
-    sComboBox8->addItems(ListeExperiences(Form2->profilCourant()));
+    sComboBox8->addItems(ListeExperiences(m_profil));
     for (int i = 0; i < sComboBox8->count(); ++i)
         sComboBox3->addItem(sComboBox8->itemText(i));
     sComboBox8->setCurrentIndex(-1);
@@ -300,7 +293,7 @@ QStringList TForm1::ListeExperiences(const Profile &profil)
 void TForm1::sBitBtn1Click()
 {
     reinitialiserEtape3();
-    Form2->viderChamps();
+    emit nouveauProfilDemande();
     ouvrirEditeurProfil();
 }
 
@@ -312,8 +305,7 @@ void TForm1::sBitBtn14Click()
 void TForm1::ouvrirEditeurProfil()
 {
     setEnabled(false);
-    Form2->show();
-    Form2->activateWindow();
+    emit editionProfilDemandee();
 }
 
 void TForm1::sBitBtn15Click()
@@ -326,8 +318,9 @@ void TForm1::sBitBtn15Click()
     sComboBox1Change();
 }
 
-void TForm1::apresEditionProfil()
+void TForm1::apresEditionProfil(const Profile &affiche)
 {
+    m_profil = affiche;
     Label3EnGras();
     ListerProfiles();
     sComboBox1Change();
@@ -341,8 +334,7 @@ void TForm1::apresEditionProfil()
 
 void TForm1::sBitBtn28Click()
 {
-    Form3->setWindowModality(Qt::ApplicationModal);
-    Form3->show();
+    emit aProposDemande();
 }
 
 void TForm1::FormClose()
@@ -375,32 +367,17 @@ void TForm1::Progression()
     QCoreApplication::processEvents();
 }
 
-ReponsesSelection TForm1::reponsesSelection() const
-{
-    const DonneesLettre d = donneesLettre();
-    const Experiences::Categorie principale = d.experiences.categorie(d.experiencePrincipale);
-    const Experiences::Categorie seconde = d.experiences.categorie(d.experienceSeconde);
-    ReponsesSelection r;
-    r.typeCandidature = PanGauche->sComboBox2->currentIndex();
-    r.serviceConnu = !PanGauche->sEdit3->text().isEmpty();
-    r.precedentContact = PanGauche->CombPrecedentContact->currentIndex();
-    // The texts on previous missions suit a letter that cites one.
-    r.precedentesMissions =
-        principale == Experiences::PrecedentesMissions || seconde == Experiences::PrecedentesMissions;
-    r.typeMission = d.typeMission;
-    r.tailleEntreprise = PanGauche->sComboBox6->currentIndex();
-    return r;
-}
-
 DonneesLettre TForm1::donneesLettre() const
 {
     const PanneauCandidature *p = PanGauche;
-    const Profile profil = Form2->profilCourant();
     DonneesLettre d;
+    d.reprendreProfil(m_profil);
+    d.typeCandidature = p->sComboBox2->currentIndex();
     d.titreDestinataire = p->sComboBox4->currentIndex();
     d.nomDestinataire = p->sEdit1->isEnabled() ? p->sEdit1->text() : QString();
     d.societe = p->EdSociete->text();
-    d.typeMission = profil.choix("CombTypeMission");
+    d.tailleEntreprise = p->sComboBox6->currentIndex();
+    d.precedentContact = p->CombPrecedentContact->currentIndex();
     // The phrases come from the letter's own tables, at the index chosen in the visible lists.
     d.phraseContact = DetailsCandidature::phrasesContact().value(p->CombPrecedentContact->currentIndex());
     d.phraseSecteur = DetailsCandidature::phrasesSecteur().value(p->CombSecteur->currentIndex());
@@ -409,71 +386,28 @@ DonneesLettre TForm1::donneesLettre() const
     d.intituleOffre = p->EdIntituleOffre->text();
     d.nomContact = p->EdNomPrecContact->text();
     d.service = p->sEdit3->text();
-    d.fonctionActuelle = profil.valeur("MemoProfilActuel");
-    d.moisDispo = Profile::itemsMoisDispo().value(profil.choix("CombMoisDispo"));
-    d.anneeDispo = Profile::itemsAnneeDispo().value(profil.choix("CombAnneeDispo"));
-    d.experiencePrincipale = p->sComboBox8->currentText();
-    d.experienceSeconde = p->sComboBox3->currentText();
-    for (int i = 0; i < 7; ++i)
-        d.experiences.memos[i] = profil.valeur(Experiences::cles()[i]);
-    d.titreCandidat = profil.choix("CombTitre");
+    d.experiencePrincipale = sComboBox8->currentText();
+    d.experienceSeconde = sComboBox3->currentText();
     return d;
-}
-
-QStringList TForm1::ConstruireListeTemplatesPotentiels(int paragraphe)
-{
-    const QString catalogue = WorkFolder + QStringLiteral("Textes/Paragraphe%1.ini").arg(paragraphe);
-    EtapesSelection etapes;
-    etapes.progression = [this] { Progression(); };
-    etapes.pomper = [] { QCoreApplication::processEvents(); };
-    const QStringList candidats = ConstruireListeCandidats(catalogue, reponsesSelection(), etapes);
-    // The hidden list shows the candidates as it always did; the draw takes them from the value.
-    TmpList->clear();
-    TmpList->addItems(candidats);
-    return candidats;
-}
-
-QString TForm1::TirerTemplate(int paragraphe)
-{
-    Tirage tirage(Tirage::graineDepuisHorloge());
-    const QStringList candidats = ConstruireListeTemplatesPotentiels(paragraphe);
-    if (candidats.isEmpty())
-        throw ErreurCorpus(QStringLiteral("Aucun texte ne convient au paragraphe %1 de la lettre.").arg(paragraphe));
-    const QString numero = candidats.at(tirage.tirer(int(candidats.size())));
-    const QString chemin = WorkFolder + QStringLiteral("Textes/Paragraphe%1/%2.txt").arg(paragraphe).arg(numero);
-    const std::optional<FichierTemplate> fichier = LireTemplate(chemin);
-    if (!fichier)
-        throw ErreurCorpus(QStringLiteral("Impossible de lire le texte %1").arg(QDir::toNativeSeparators(chemin)));
-    TmpList->clear();
-    TmpList->addItems(fichier->lignes);
-    return fichier->texte;
-}
-
-QString TForm1::RemplacerChamps(const QString &modele)
-{
-    const ResultatRemplacement r = ::RemplacerChamps(modele, donneesLettre(), [this] { Progression(); });
-    if (r.oublierSecondeExperience)
-        PanGauche->sComboBox3->setCurrentIndex(-1);
-    return r.texte;
 }
 
 void TForm1::sBitBtn27Click()
 {
-    if (EnregistrerLettre(this, *Editor, Form2->EdNom->text()))
+    if (EnregistrerLettre(this, *Editor->document(), m_profil.valeur("EdNom")))
         Editor->document()->setModified(false);
     Editor->setFocus();
 }
 
 void TForm1::sBitBtn26Click()
 {
-    ImprimerLettre(this, *Editor, Form2->EdNom->text(),
+    ImprimerLettre(this, *Editor->document(), m_profil.valeur("EdNom"),
                    [](const QPrinter &imprimante) { return SetMargins(imprimante, 24, 24, 24, 0).rect(); });
     Editor->setFocus();
 }
 
 void TForm1::sBitBtn25Click()
 {
-    OuvrirDansTraitementDeTexte(this, *Editor, Form2->EdNom->text());
+    OuvrirDansTraitementDeTexte(this, *Editor->document(), m_profil.valeur("EdNom"));
     Editor->setFocus();
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "profiles/profile.h"
+
 #include <QWidget>
 
 struct DonneesLettre;
-struct Profile;
-struct ReponsesSelection;
 class ClignotementLabel;
 class Editor;
 class PanneauEditeur;
@@ -16,6 +16,7 @@ class SBitBtn;
 class SComboBox;
 class SGauge;
 class SPanel;
+class TFormsDialog;
 
 // The main window: the application at hand on the left, the letter on the right.
 class TForm1 : public QWidget
@@ -27,6 +28,8 @@ public:
     QString DossierProgramme;  // ends with '/'
     QString WorkFolder;        // the private temporary folder + "Vendelair/"; empty when refused
     QString SettingsFile;
+    // The program's message dialog, given once the windows exist.
+    TFormsDialog *FormsDialog = nullptr;
     bool GenerationEnCours = false;
     // The letter's subject without "Objet: ", for the e-mail.
     QString LetterSubject;
@@ -59,7 +62,7 @@ public:
     QLabel *Label3 = nullptr;
     QLabel *Label5 = nullptr;
     ClignotementLabel *Clignotement = nullptr;
-    QListWidget *TmpList = nullptr;
+    QListWidget *TmpList = nullptr; // the design's hidden list: it carries nothing
     ::Editor *Editor = nullptr;
 
 public slots:
@@ -83,9 +86,9 @@ public slots:
     void sBitBtn1Click();
     void sBitBtn14Click();
     void sBitBtn15Click();
-    // Whatever closed the profile editor: the list rebuilt from the file, the selected
-    // profile loaded again, and the window given back to the user.
-    void apresEditionProfil();
+    // Whatever closed the profile editor, which showed `affiche`: the list rebuilt from the
+    // file, the selected profile loaded again, and the window given back to the user.
+    void apresEditionProfil(const Profile &affiche);
     // The step-3 caption back to its first wording, after any change of the answers.
     void reinitialiserEtape3();
     void FlashLabel(QLabel *label);
@@ -94,17 +97,18 @@ public slots:
 
     // One step of the progress gauge; the window processes its pending messages.
     void Progression();
-    // The candidate numbers of paragraph N from the installed catalogue (also shown in
-    // TmpList, which nothing reads).
-    QStringList ConstruireListeTemplatesPotentiels(int paragraphe);
-    // Draws one of paragraph N's candidates and reads its file into TmpList; returns the
-    // template's text. Throws ErreurCorpus when no template suits or the file is unreadable.
-    QString TirerTemplate(int paragraphe);
-    // Fills a template from the answers and the current profile. Clears the second
-    // experience when the same entry was chosen twice.
-    QString RemplacerChamps(const QString &modele);
     // Places the window; while parked, it stays hidden and only remembers where it is.
     void placer(int gauche, int haut);
+
+signals:
+    // The current profile, loaded or changed, for the profile editor to show.
+    void profilAffiche(const Profile &profil);
+    // The profile editor is to empty its fields for a new profile.
+    void nouveauProfilDemande();
+    // The profile editor is to open, the welcome page, the About window.
+    void editionProfilDemandee();
+    void bienvenueDemandee();
+    void aProposDemande();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -115,7 +119,9 @@ public:
     // The experience lists' items: one per filled experience memo, first letter lowered
     // and a final full stop dropped, as the letter recognises them.
     static QStringList ListeExperiences(const Profile &profil);
-    ReponsesSelection reponsesSelection() const;
+    // The profile chosen in sComboBox1, as loaded from the settings file.
+    const Profile &profilCourant() const { return m_profil; }
+    // The answers and the current profile, read once for a letter.
     DonneesLettre donneesLettre() const;
 
 private:
@@ -129,6 +135,7 @@ private:
     void ecrireLettre(const QString &temporaire, const QString &pourquoi);
     void abandonnerGeneration(const QString &message);
 
+    Profile m_profil;
     int m_gauche = 0;
     // True between the start and the decision: the window counts as shown (its
     // FormShow has run) although nothing is on screen.

@@ -1,6 +1,5 @@
 #include "app/tform2.h"
 
-#include "app/demarrage.h"
 #include "letter/experiences.h"
 #include "profiles/settingsfile.h"
 #include "app/tform4.h"
@@ -354,7 +353,7 @@ void TForm2::sBitBtn7Click()
 void TForm2::ouvrirAide(int sujet)
 {
     setEnabled(false);
-    Form4->afficherSujet(sujet);
+    emit aideDemandee(sujet);
 }
 
 void TForm2::sBitBtn1Click()
@@ -380,5 +379,5 @@ void TForm2::sBitBtn5Click()
 void TForm2::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
-    emit ferme();
+    emit ferme(profilCourant());
 }

@@ -11,6 +11,7 @@ class SComboBox;
 class SEdit;
 class SMemo;
 class SPanel;
+class TFormsDialog;
 
 // The profile editor. Its controls hold the current profile for the whole run, even
 // while the window is hidden.
@@ -20,8 +21,10 @@ class TForm2 : public QWidget
 public:
     explicit TForm2(QWidget *parent = nullptr);
 
-    // The settings file the save writes (the main window's).
+    // The settings file the save writes (the main window's), and the program's message
+    // dialog, given once the windows exist.
     QString SettingsFile;
+    TFormsDialog *FormsDialog = nullptr;
 
     SEdit *EdProfileName, *EdPrenom, *EdNom, *EdAdresse, *EdCodePostal, *EdVille, *EdTelephone, *EdMail;
     SComboBox *CombTitre, *CombStatutActuel, *CombMoisDispo, *CombAnneeDispo, *CombTypeMission;
@@ -53,8 +56,10 @@ public slots:
     void sBitBtn5Click();
 
 signals:
-    // After every close, whatever closed the window.
-    void ferme();
+    // After every close, whatever closed the window, with the profile it shows.
+    void ferme(const Profile &affiche);
+    // The help window is to open on a topic.
+    void aideDemandee(int sujet);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

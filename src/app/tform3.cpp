@@ -290,6 +290,14 @@ void TForm3::LabelURL8Click()
     OuvrirLicence(QStringLiteral("MPL"), QStringLiteral("MPL.txt"));
 }
 
+void TForm3::montrerModale()
+{
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+}
+
 void TForm3::sBitBtn6Click()
 {
     close();

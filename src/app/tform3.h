@@ -54,6 +54,9 @@ public:
     // the standard error box; nothing is written or opened then.
     void OuvrirLicence(const QString &ressource, const QString &fichier);
 
+    // Shows the window above the others, the rest of the program waiting until it closes.
+    void montrerModale();
+
 signals:
     // The window has closed.
     void ferme();

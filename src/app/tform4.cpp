@@ -1,11 +1,9 @@
 #include "app/tform4.h"
 
-#include "app/demarrage.h"
 #include "widgets/controles.h"
 #include "widgets/fenetrefixe.h"
 #include "widgets/sbitbtn.h"
 #include "widgets/spanel.h"
-#include "app/tform3.h"
 #include "widgets/transparence.h"
 #include "widgets/twavedimage.h"
 
@@ -216,6 +214,12 @@ void TForm4::afficherSujet(int sujet)
     show();
 }
 
+void TForm4::afficherBienvenue()
+{
+    PanWelcome->show();
+    show();
+}
+
 void TForm4::sBitBtn6Click()
 {
     close();
@@ -223,10 +227,7 @@ void TForm4::sBitBtn6Click()
 
 void TForm4::sBitBtn28Click()
 {
-    Form3->setWindowModality(Qt::ApplicationModal);
-    Form3->show();
-    Form3->raise();
-    Form3->activateWindow();
+    emit aProposDemande();
 }
 
 void TForm4::closeEvent(QCloseEvent *event)

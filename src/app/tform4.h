@@ -41,6 +41,8 @@ public:
     // Hides the welcome page, shows the two panels of the topic, hides the six others,
     // and shows the window.
     void afficherSujet(int sujet);
+    // The welcome page, on the first start.
+    void afficherBienvenue();
 
 public slots:
     void sBitBtn6Click();
@@ -50,6 +52,8 @@ public slots:
 signals:
     // After every close, the title bar's close box included.
     void ferme();
+    // The welcome page's About button: the About window is to open.
+    void aProposDemande();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

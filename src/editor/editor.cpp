@@ -32,12 +32,6 @@
 
 namespace {
 
-// Indents in points live in the block format beside Qt's margins, which are in layout
-// units at the current zoom: the points are what the letter means, the units what shows.
-constexpr int ProprietePremiereLigne = QTextFormat::UserProperty + 1;
-constexpr int ProprieteGauche = QTextFormat::UserProperty + 2;
-constexpr int ProprieteDroite = QTextFormat::UserProperty + 3;
-
 constexpr int ZoomMinimum = 10;
 constexpr int ZoomMaximum = 500;
 constexpr int MargeDocument = 2;
@@ -46,65 +40,10 @@ constexpr QChar SeparateurLigne(0x2028);
 
 const QColor CouleurLien(0x2E, 0x5C, 0x9E);
 
-// Qt shows no indent left of the text area: what would go there is shown at 0.
-void ecrireRetraits(QTextBlockFormat &f, const AttributsParagraphe &p, qreal unitesParPoint)
-{
-    f.setProperty(ProprietePremiereLigne, p.premiereLigne);
-    f.setProperty(ProprieteGauche, p.gauche);
-    f.setProperty(ProprieteDroite, p.droite);
-    const int premiere = std::max(0, p.premiereLigne);
-    const int suivantes = std::max(0, p.premiereLigne + p.gauche);
-    f.setLeftMargin(suivantes * unitesParPoint);
-    f.setTextIndent((premiere - suivantes) * unitesParPoint);
-    f.setRightMargin(std::max(0, p.droite) * unitesParPoint);
-}
-
-bool aDesRetraitsEnPoints(const QTextBlockFormat &f)
-{
-    return f.hasProperty(ProprietePremiereLigne);
-}
-
-int alignementDe(Qt::Alignment a)
-{
-    const Qt::Alignment h = a & Qt::AlignHorizontal_Mask;
-    if (h & Qt::AlignJustify)
-        return AttributsParagraphe::Justifie;
-    if (h & Qt::AlignHCenter)
-        return AttributsParagraphe::Centre;
-    if (h & (Qt::AlignRight | Qt::AlignTrailing))
-        return AttributsParagraphe::Droite;
-    return AttributsParagraphe::Gauche;
-}
-
-Qt::Alignment alignementQt(int a)
-{
-    switch (a) {
-    case AttributsParagraphe::Droite: return Qt::AlignRight;
-    case AttributsParagraphe::Centre: return Qt::AlignHCenter;
-    case AttributsParagraphe::Justifie: return Qt::AlignJustify;
-    default: return Qt::AlignLeft;
-    }
-}
-
-void ecrireAttributs(QTextCharFormat &f, const AttributsTexte &a)
-{
-    f.setFontWeight(a.gras ? QFont::Bold : QFont::Normal);
-    f.setFontItalic(a.italique);
-    f.setFontUnderline(a.souligne);
-    f.setFontStrikeOut(a.barre);
-    if (a.taille > 0) {
-        f.clearProperty(QTextFormat::FontPixelSize);
-        f.setFontPointSize(a.taille);
-    }
-    if (!a.police.isEmpty()) {
-        f.clearProperty(QTextFormat::OldFontFamily);
-        f.setFontFamilies(QStringList{a.police});
-    }
-    if (a.couleur)
-        f.setForeground(*a.couleur);
-    else
-        f.clearForeground();
-}
+using FormatLettre::aDesRetraitsEnPoints;
+using FormatLettre::alignementQt;
+using FormatLettre::ecrireAttributs;
+using FormatLettre::ecrireRetraits;
 
 // Web addresses and e-mail addresses typed in the letter.
 const QRegularExpression &expressionLiens()
@@ -231,24 +170,13 @@ public:
         dispositif.setDotsPerMeterX(parMetre);
         dispositif.setDotsPerMeterY(parMetre);
         doc->documentLayout()->setPaintDevice(&dispositif);
+        FormatLettre::definirUnitesParPoint(*doc, unitesParPoint());
     }
 
+    // Paragraphs that came in from elsewhere carry Qt's margins only, read at the zoom.
     AttributsParagraphe paragraphe(const QTextBlockFormat &f) const
     {
-        AttributsParagraphe p;
-        p.alignement = alignementDe(f.alignment());
-        if (aDesRetraitsEnPoints(f)) {
-            p.premiereLigne = f.intProperty(ProprietePremiereLigne);
-            p.gauche = f.intProperty(ProprieteGauche);
-            p.droite = f.intProperty(ProprieteDroite);
-        } else {
-            // Paragraphs that came in from elsewhere carry Qt's margins only.
-            const qreal u = unitesParPoint();
-            p.premiereLigne = int(std::lround((f.leftMargin() + f.textIndent()) / u));
-            p.gauche = int(std::lround(f.leftMargin() / u)) - p.premiereLigne;
-            p.droite = int(std::lround(f.rightMargin() / u));
-        }
-        return p;
+        return FormatLettre::paragraphe(f, unitesParPoint());
     }
 
     // Gives every paragraph the margins its points ask for at the current zoom; true when
@@ -551,18 +479,7 @@ Editor::TypeAction Editor::typeRetablissement() const
 
 AttributsTexte Editor::attributsDuFormat(const QTextCharFormat &format) const
 {
-    const QFont police = format.font().resolve(d->doc->defaultFont());
-    AttributsTexte a;
-    a.gras = police.bold();
-    a.italique = police.italic();
-    a.souligne = police.underline();
-    a.barre = police.strikeOut();
-    a.taille = police.pointSizeF() > 0 ? int(std::lround(police.pointSizeF()))
-                                       : int(std::lround(police.pixelSize() * 72.0 / 96.0));
-    a.police = police.families().value(0, police.family());
-    if (format.hasProperty(QTextFormat::ForegroundBrush) && format.foreground().style() != Qt::NoBrush)
-        a.couleur = format.foreground().color();
-    return a;
+    return FormatLettre::attributs(format, d->doc->defaultFont());
 }
 
 AttributsTexte Editor::attributsSelection() const
@@ -655,8 +572,7 @@ AttributsParagraphe Editor::paragrapheSelection() const
 void Editor::definirParagrapheSelection(const AttributsParagraphe &p)
 {
     d->changerParagraphes([&](QTextBlockFormat &f) {
-        ecrireRetraits(f, p, d->unitesParPoint());
-        f.setAlignment(alignementQt(p.alignement));
+        FormatLettre::ecrireParagraphe(f, p, d->unitesParPoint());
     });
 }
 
@@ -720,6 +636,32 @@ void Editor::vider()
 {
     clear();
     d->oublierHistorique();
+}
+
+void Editor::afficherLettre(const QTextDocument &lettre)
+{
+    clear();
+    setFont(lettre.defaultFont());
+    const qreal unites = d->unitesParPoint();
+    QTextCursor c(d->doc);
+    c.beginEditBlock();
+    for (QTextBlock b = lettre.begin(); b.isValid(); b = b.next()) {
+        QTextBlockFormat format = b.blockFormat();
+        if (aDesRetraitsEnPoints(format))
+            ecrireRetraits(format, FormatLettre::paragrapheDuBloc(b), unites);
+        if (b == lettre.begin()) {
+            c.setBlockFormat(format);
+            c.setBlockCharFormat(b.charFormat());
+        } else {
+            c.insertBlock(format, b.charFormat());
+        }
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            c.insertText(it.fragment().text(), it.fragment().charFormat());
+    }
+    c.endEditBlock();
+    d->oublierHistorique();
+    placerCurseur(0);
+    d->doc->setModified(false);
 }
 
 void Editor::ajouterLigne(const QString &texte)

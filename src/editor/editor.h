@@ -1,40 +1,13 @@
 #pragma once
 
-#include <QColor>
+#include "letter/formatlettre.h"
+
 #include <QString>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextEdit>
 
 #include <optional>
-
-// Character attributes as the letter's toolbar reads and writes them.
-struct AttributsTexte
-{
-    bool gras = false;
-    bool italique = false;
-    bool souligne = false;
-    bool barre = false;
-    int taille = 11;                // whole points
-    QString police;                 // face name
-    std::optional<QColor> couleur;  // nullopt: automatic colour (the palette's text colour)
-
-    bool operator==(const AttributsTexte &) const = default;
-};
-
-// Paragraph attributes of the selection, indents in whole points: F the first line's
-// indent from the left edge, L the left indent of the following lines counted from F
-// (negative for a hanging indent), R the right indent.
-struct AttributsParagraphe
-{
-    enum Alignement { Gauche = 0, Droite = 1, Centre = 2, Justifie = 3 };
-    int alignement = Gauche;
-    int premiereLigne = 0; // F
-    int gauche = 0;        // L
-    int droite = 0;        // R
-
-    bool operator==(const AttributsParagraphe &) const = default;
-};
 
 // The letter editor: a rich-text editor offering what the letter's commands ask of it.
 class Editor : public QTextEdit
@@ -99,7 +72,12 @@ public:
     int nombreDeLignes() const;
     QString ligne(int index) const;
 
-    // For the Generate command.
+    // A new letter in place of the whole text: its base font, paragraphs and formats, the
+    // indents laid out at the zoom. The caret goes to the start, the undo history is empty
+    // and the letter counts as unmodified.
+    void afficherLettre(const QTextDocument &lettre);
+
+    // For building a letter line by line.
     void vider();
     // Appends one line of plain text as a new paragraph, in the paragraph and character
     // format in force at the end of the text (the first line of an empty letter fills its

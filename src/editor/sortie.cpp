@@ -2,22 +2,19 @@
 
 #include "letter/casse.h"
 #include "editor/editor.h"
-#include "editor/rtf.h"
+#include "document/courriel.h"
+#include "document/impression.h"
+#include "document/rtf.h"
 #include "platform/systeme.h"
 #include "widgets/ecran.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStandardPaths>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTextBlock>
 #include <QTextDocument>
-#include <QTextLayout>
 
 #include <algorithm>
 #include <memory>
@@ -79,7 +76,7 @@ void RemplacerDialogueEnregistrement(std::function<QString(QFileDialog &)> repon
     g_reponseEnregistrement = std::move(reponse);
 }
 
-bool EnregistrerLettre(QWidget *parent, const Editor &editeur, const QString &nomDeFamille)
+bool EnregistrerLettre(QWidget *parent, const QTextDocument &lettre, const QString &nomDeFamille)
 {
     const std::unique_ptr<QFileDialog> dialogue(PreparerDialogueEnregistrement(parent, nomDeFamille));
     QString chemin;
@@ -90,7 +87,7 @@ bool EnregistrerLettre(QWidget *parent, const Editor &editeur, const QString &no
     if (chemin.isEmpty())
         return false;
     QString erreur;
-    if (!EnregistrerRtf(editeur, chemin, &erreur)) {
+    if (!EnregistrerRtf(lettre, chemin, &erreur)) {
         AfficherErreurStandard(parent, erreur);
         return false;
     }
@@ -113,70 +110,7 @@ void RemplacerDialogueImpression(std::function<bool(QPrintDialog &, QPrinter &)>
     g_reponseImpression = std::move(reponse);
 }
 
-bool ImprimerDocument(const Editor &editeur, QPrinter &imprimante, const QString &nomDocument, const QRect &page)
-{
-    if (page.width() <= 0 || page.height() <= 0)
-        return false;
-    imprimante.setDocName(nomDocument);
-
-    // A copy laid out for the printer: its own resolution, no margin of its own, pages the
-    // size of the rectangle. Indents are in layout units, so they are set again from the
-    // letter's points at the printer's resolution.
-    const QTextDocument *original = editeur.document();
-    const std::unique_ptr<QTextDocument> copie(original->clone());
-    copie->setDocumentMargin(0);
-    copie->documentLayout()->setPaintDevice(&imprimante);
-    const qreal unitesParPoint = imprimante.logicalDpiX() / 72.0;
-    QTextCursor curseur(copie.get());
-    for (QTextBlock o = original->begin(), c = copie->begin(); o.isValid() && c.isValid(); o = o.next(), c = c.next()) {
-        const AttributsParagraphe p = editeur.paragrapheDuBloc(o);
-        // Nothing shows left of the text area: an indent that would go there starts at 0.
-        const int premiere = std::max(0, p.premiereLigne);
-        const int suivantes = std::max(0, p.premiereLigne + p.gauche);
-        QTextBlockFormat f = c.blockFormat();
-        f.setLeftMargin(suivantes * unitesParPoint);
-        f.setTextIndent((premiere - suivantes) * unitesParPoint);
-        f.setRightMargin(std::max(0, p.droite) * unitesParPoint);
-        curseur.setPosition(c.position());
-        curseur.setBlockFormat(f);
-    }
-    copie->setPageSize(QSizeF(page.size()));
-
-    QPainter peintre;
-    if (!peintre.begin(&imprimante))
-        return false;
-    // Line by line: the layout moves a line that would cross the foot of a page onto the
-    // next one, and each page draws only its own lines. (Drawing the whole layout under a
-    // clip would leave the lines of the page before in the job, hidden but still there.)
-    const int pages = copie->pageCount();
-    const qreal hauteur = page.height();
-    for (int i = 0; i < pages; ++i) {
-        if (i > 0 && !imprimante.newPage()) {
-            peintre.end();
-            return false;
-        }
-        const qreal haut = i * hauteur;
-        peintre.save();
-        peintre.translate(page.left(), page.top() - haut);
-        peintre.setClipRect(QRectF(0, haut, page.width(), hauteur));
-        peintre.setPen(Qt::black); // the automatic colour
-        for (QTextBlock b = copie->begin(); b.isValid(); b = b.next()) {
-            const QTextLayout *mise = b.layout();
-            if (!b.isVisible() || !mise)
-                continue;
-            for (int n = 0; n < mise->lineCount(); ++n) {
-                const QTextLine ligne = mise->lineAt(n);
-                const qreal y = mise->position().y() + ligne.y();
-                if (y >= haut - 0.5 && y < haut + hauteur - 0.5)
-                    ligne.draw(&peintre, mise->position());
-            }
-        }
-        peintre.restore();
-    }
-    return peintre.end();
-}
-
-bool ImprimerLettre(QWidget *parent, const Editor &editeur, const QString &nomDeFamille,
+bool ImprimerLettre(QWidget *parent, const QTextDocument &lettre, const QString &nomDeFamille,
                     const std::function<QRect(const QPrinter &)> &rectanglePage)
 {
     QPrinter imprimante(QPrinter::HighResolution);
@@ -187,7 +121,7 @@ bool ImprimerLettre(QWidget *parent, const Editor &editeur, const QString &nomDe
         return false;
     // The letter is laid out for a portrait page, whatever was chosen in the dialog.
     imprimante.setPageOrientation(QPageLayout::Portrait);
-    if (!ImprimerDocument(editeur, imprimante, NomFichierLettre(nomDeFamille), rectanglePage(imprimante))) {
+    if (!ImprimerDocument(lettre, imprimante, NomFichierLettre(nomDeFamille), rectanglePage(imprimante))) {
         AfficherErreurStandard(parent, QStringLiteral("Impossible d'imprimer la lettre sur %1.")
                                            .arg(imprimante.printerName().isEmpty() ? QStringLiteral("cette imprimante")
                                                                                    : imprimante.printerName()));
@@ -196,7 +130,7 @@ bool ImprimerLettre(QWidget *parent, const Editor &editeur, const QString &nomDe
     return true;
 }
 
-QString OuvrirDansTraitementDeTexte(QWidget *parent, const Editor &editeur, const QString &nomDeFamille)
+QString OuvrirDansTraitementDeTexte(QWidget *parent, const QTextDocument &lettre, const QString &nomDeFamille)
 {
     QString erreur;
     const QString dossier = DossierTemporaire(&erreur);
@@ -205,7 +139,7 @@ QString OuvrirDansTraitementDeTexte(QWidget *parent, const Editor &editeur, cons
         return {};
     }
     const QString chemin = dossier + NomFichierSurDisque(nomDeFamille) + QStringLiteral(".rtf");
-    if (!EnregistrerRtf(editeur, chemin, &erreur)) {
+    if (!EnregistrerRtf(lettre, chemin, &erreur)) {
         AfficherErreurStandard(parent, erreur);
         return {};
     }
@@ -221,18 +155,6 @@ QStringList LignesDeLaLettre(const Editor &editeur)
     for (int i = 0; i < n; ++i)
         lignes.append(editeur.ligne(i));
     return lignes;
-}
-
-QUrl AdresseCourriel(const QString &sujet, const QStringList &lignes)
-{
-    // A subject is one line.
-    static const QRegularExpression sautsDeLigne(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]+"));
-    const QString uneLigne = QString(sujet).replace(sautsDeLigne, QStringLiteral(" ")).trimmed();
-    QByteArray adresse = QByteArray("mailto:") + DestinataireCourriel + "?subject="
-                       + QUrl::toPercentEncoding(uneLigne) + "&body=";
-    for (const QString &ligne : lignes)
-        adresse += QUrl::toPercentEncoding(ligne) + "%0D%0A";
-    return QUrl::fromEncoded(adresse, QUrl::StrictMode);
 }
 
 bool EnvoyerParCourriel(QWidget *parent, const Editor &editeur, const QString &sujet)

@@ -3,7 +3,6 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
-#include <QUrl>
 
 #include <functional>
 
@@ -11,11 +10,12 @@ class Editor;
 class QFileDialog;
 class QPrintDialog;
 class QPrinter;
+class QTextDocument;
 class QWidget;
 
-// What takes the letter out of the editor: saving it as RTF, printing it, opening it in
-// the word processor and handing it to the e-mail program. The main window's four buttons
-// call these with what they read from the windows; the dialogs can be answered by tests.
+// The letter's four output commands as the user meets them: the save and print dialogs,
+// the word processor, the e-mail program, and the error box when one fails. The main
+// window's buttons call these with its letter; the dialogs can be answered by tests.
 
 // "Lettre_de_motivation_" and the last name with its first letter raised (a–z only) and
 // one final full stop dropped. Nothing else is changed.
@@ -32,7 +32,7 @@ QFileDialog *PreparerDialogueEnregistrement(QWidget *parent, const QString &nomD
 // Save: asks where (nothing happens when the user cancels) and writes the letter there
 // as RTF. A file that cannot be written is reported in the standard error box; the result
 // says whether the letter was written.
-bool EnregistrerLettre(QWidget *parent, const Editor &editeur, const QString &nomDeFamille);
+bool EnregistrerLettre(QWidget *parent, const QTextDocument &lettre, const QString &nomDeFamille);
 
 // Tests answer the save dialog: given the prepared dialog, the chosen path or an empty
 // string for Cancel (an empty function restores the real dialog).
@@ -42,16 +42,10 @@ void RemplacerDialogueEnregistrement(std::function<QString(QFileDialog &)> repon
 // to a file. The caller owns it.
 QPrintDialog *PreparerDialogueImpression(QPrinter *imprimante, QWidget *parent);
 
-// Prints the whole letter on a printer whose job is open or about to open: the document
-// name given, the text laid out inside the page rectangle (printer pixels, in the
-// printable area's coordinates) page after page, black on white. False when the printer
-// refuses the job.
-bool ImprimerDocument(const Editor &editeur, QPrinter &imprimante, const QString &nomDocument, const QRect &page);
-
 // Print: the print dialog (nothing happens when it is cancelled), portrait whatever the
 // dialog said, the page rectangle the caller computes for the chosen printer, the letter
 // file name as document name. A printing failure is reported in the standard error box.
-bool ImprimerLettre(QWidget *parent, const Editor &editeur, const QString &nomDeFamille,
+bool ImprimerLettre(QWidget *parent, const QTextDocument &lettre, const QString &nomDeFamille,
                     const std::function<QRect(const QPrinter &)> &rectanglePage);
 
 // Tests answer the print dialog instead of showing it: they may set the printer up (a PDF
@@ -62,21 +56,10 @@ void RemplacerDialogueImpression(std::function<bool(QPrintDialog &, QPrinter &)>
 // name and ".rtf", replacing the previous copy, then opened with the desktop's program
 // for it. The path is returned, empty when it could not be written (reported in the
 // standard error box). Whether a program opened it is not examined.
-QString OuvrirDansTraitementDeTexte(QWidget *parent, const Editor &editeur, const QString &nomDeFamille);
-
-// The e-mail's recipient: obviously fictitious, the user types the real one.
-inline constexpr char DestinataireCourriel[] = "destinataire@exemple.invalid";
+QString OuvrirDansTraitementDeTexte(QWidget *parent, const QTextDocument &lettre, const QString &nomDeFamille);
 
 // The lines of the letter as the editor shows them, wrapped where it wraps.
 QStringList LignesDeLaLettre(const Editor &editeur);
-
-// mailto: address with the placeholder recipient, the subject on one line and the body:
-// each line followed by a line break (CR LF). Subject and body are UTF-8, percent-encoded,
-// so "&", "#", "%", "?", "+" and accented letters reach the e-mail program as they are.
-QUrl AdresseCourriel(const QString &sujet, const QStringList &lignes);
-
-// Longest mailto: address handed over, in bytes.
-constexpr qsizetype LongueurMaximaleCourriel = 100000;
 
 // E-mail: hands the address to the desktop's e-mail program. A letter too long for an
 // address, or no e-mail program, is said in the error box, with the way out.

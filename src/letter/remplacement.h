@@ -1,35 +1,11 @@
 #pragma once
 
-#include "letter/experiences.h"
+#include "letter/donneeslettre.h"
 
 #include <QDate>
 #include <QString>
 
 #include <functional>
-
-// What a template is filled with: the answers of the main window and the current profile,
-// read in one place by the window.
-struct DonneesLettre
-{
-    int titreDestinataire = 0;      // sComboBox4: 0 "?", 1 "Mr.", 2 "Mme.", 3 "Mlle."
-    QString nomDestinataire;        // sEdit1, empty when the field is disabled
-    QString societe;                // EdSociete
-    int typeMission = 0;            // CombTypeMission (-1 when nothing is chosen)
-    QString phraseContact;          // CombPrecContactHidden at the contact's index
-    QString phraseSecteur;          // CombSecteurHidden at the sector's index
-    QString publicationOffre;       // EdOffrePublieeSur
-    QString referenceOffre;         // EdRefOffre
-    QString intituleOffre;          // EdIntituleOffre
-    QString nomContact;             // EdNomPrecContact
-    QString service;                // sEdit3
-    QString fonctionActuelle;       // MemoProfilActuel
-    QString moisDispo, anneeDispo;  // CombMoisDispo, CombAnneeDispo as shown
-    QDate aujourdhui = QDate::currentDate(); // an availability already past reads "à présent"
-    QString experiencePrincipale;   // sComboBox8 as shown
-    QString experienceSeconde;      // sComboBox3 as shown
-    Experiences experiences;        // the seven experience fields of the profile
-    int titreCandidat = 0;          // CombTitre: 0 "Mr." masculine, any other feminine
-};
 
 struct ResultatRemplacement
 {

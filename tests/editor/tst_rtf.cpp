@@ -1,5 +1,5 @@
 #include "editor/editor.h"
-#include "editor/rtf.h"
+#include "document/rtf.h"
 
 #include <QFile>
 #include <QProcess>
@@ -85,7 +85,7 @@ private:
     {
         const QString chemin = m_dossier.filePath(nom);
         QString erreur;
-        if (!EnregistrerRtf(e, chemin, &erreur))
+        if (!EnregistrerRtf(*e.document(), chemin, &erreur))
             qWarning() << erreur;
         return chemin;
     }
@@ -134,7 +134,7 @@ private slots:
         e.ajouterLigne(QStringLiteral("Deux"));
         e.selectionner(0, 0);
         e.definirParagrapheSelection(paragraphe);
-        const QByteArray rtf = LettreEnRtf(e);
+        const QByteArray rtf = LettreEnRtf(*e.document());
         QVERIFY2(rtf.contains(mots + "\\plain"), rtf.constData());
         // The second paragraph keeps its own format, and the last one has no \par.
         QVERIFY(rtf.contains("\\par\n\\pard\\ql\\fi0\\li0\\ri0 Deux}"));
@@ -150,7 +150,7 @@ private slots:
             a.couleur = QColor(Qt::red);
             a.barre = true;
         });
-        const QByteArray rtf = LettreEnRtf(e);
+        const QByteArray rtf = LettreEnRtf(*e.document());
         QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0"));
         QVERIFY(rtf.endsWith("}\n"));
         QCOMPARE(rtf.count('{') - rtf.count("\\{"), rtf.count('}') - rtf.count("\\}"));
@@ -180,9 +180,9 @@ private slots:
         QTextCharFormat f;
         f.setFontPointSize(20);
         c.mergeBlockCharFormat(f);
-        QVERIFY2(LettreEnRtf(e).contains("Un\\par\n\\pard\\ql\\fi0\\li0\\ri0 \\plain\\f0\\fs40 \\par\n"
+        QVERIFY2(LettreEnRtf(*e.document()).contains("Un\\par\n\\pard\\ql\\fi0\\li0\\ri0 \\plain\\f0\\fs40 \\par\n"
                                          "\\pard\\ql\\fi0\\li0\\ri0 \\plain\\f0\\fs22 Deux}"),
-                 LettreEnRtf(e).constData());
+                 LettreEnRtf(*e.document()).constData());
     }
 
     // What a word processor reads back: unrtf renders text, accents, colour and alignment.

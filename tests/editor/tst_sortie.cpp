@@ -1,6 +1,7 @@
 #include "editor/sortie.h"
 #include "editor/editor.h"
-#include "editor/rtf.h"
+#include "document/courriel.h"
+#include "document/rtf.h"
 #include "platform/systeme.h"
 #include "widgets/ecran.h"
 
@@ -232,9 +233,9 @@ private slots:
             d->selectFile(QStringLiteral("ma lettre"));
             static_cast<QDialog *>(d)->accept();
         });
-        QVERIFY(EnregistrerLettre(nullptr, e, QStringLiteral("dupont")));
+        QVERIFY(EnregistrerLettre(nullptr, *e.document(), QStringLiteral("dupont")));
         QCOMPARE(titre, QStringLiteral("Enregistrer la lettre de motivation sous..."));
-        QCOMPARE(lire(ancien.fileName()), QString::fromLatin1(LettreEnRtf(e)));
+        QCOMPARE(lire(ancien.fileName()), QString::fromLatin1(LettreEnRtf(*e.document())));
         QVERIFY(m_erreurs.isEmpty());
     }
 
@@ -245,10 +246,10 @@ private slots:
         lettre(e, 1);
         QString reponse;
         RemplacerDialogueEnregistrement([&](QFileDialog &) { return reponse; });
-        QVERIFY(!EnregistrerLettre(nullptr, e, QStringLiteral("martin")));
+        QVERIFY(!EnregistrerLettre(nullptr, *e.document(), QStringLiteral("martin")));
         QVERIFY(m_erreurs.isEmpty());
         reponse = m_racine.filePath(QStringLiteral("absent/lettre.rtf"));
-        QVERIFY(!EnregistrerLettre(nullptr, e, QStringLiteral("martin")));
+        QVERIFY(!EnregistrerLettre(nullptr, *e.document(), QStringLiteral("martin")));
         QCOMPARE(m_erreurs.size(), 1);
         QVERIFY2(m_erreurs.first().startsWith(QStringLiteral("Impossible d'écrire dans ")), qPrintable(m_erreurs.first()));
         QVERIFY(!QFileInfo::exists(reponse));
@@ -281,7 +282,7 @@ private slots:
             return true;
         });
         QPageLayout::Orientation orientation = QPageLayout::Landscape;
-        QVERIFY(ImprimerLettre(nullptr, e, QStringLiteral("dupont."), [&](const QPrinter &p) {
+        QVERIFY(ImprimerLettre(nullptr, *e.document(), QStringLiteral("dupont."), [&](const QPrinter &p) {
             orientation = p.pageLayout().orientation();
             return rectangle24(p);
         }));
@@ -340,7 +341,7 @@ private slots:
             p.setOutputFileName(pdf);
             return accepter;
         });
-        QVERIFY(!ImprimerLettre(nullptr, e, QString(), rectangle24));
+        QVERIFY(!ImprimerLettre(nullptr, *e.document(), QString(), rectangle24));
         QVERIFY(!QFile::exists(pdf));
         QVERIFY(m_erreurs.isEmpty());
 
@@ -351,7 +352,7 @@ private slots:
             p.setOutputFileName(m_racine.filePath(QStringLiteral("absent/lettre.pdf")));
             return true;
         });
-        QVERIFY(!ImprimerLettre(nullptr, e, QString(), rectangle24));
+        QVERIFY(!ImprimerLettre(nullptr, *e.document(), QString(), rectangle24));
         QCOMPARE(m_erreurs.size(), 1);
         QVERIFY(m_erreurs.first().startsWith(QStringLiteral("Impossible d'imprimer la lettre")));
     }
@@ -362,16 +363,16 @@ private slots:
         Editor e;
         lettre(e, 1);
         const QString attendu = DossierTemporaire() + QStringLiteral("Lettre_de_motivation_Dupont.rtf");
-        QCOMPARE(OuvrirDansTraitementDeTexte(nullptr, e, QStringLiteral("dupont.")), attendu);
-        QCOMPARE(lire(attendu), QString::fromLatin1(LettreEnRtf(e)));
+        QCOMPARE(OuvrirDansTraitementDeTexte(nullptr, *e.document(), QStringLiteral("dupont.")), attendu);
+        QCOMPARE(lire(attendu), QString::fromLatin1(LettreEnRtf(*e.document())));
         e.ajouterLigne(QStringLiteral("Veuillez agréer, Madame, Monsieur, mes salutations distinguées."));
-        QCOMPARE(OuvrirDansTraitementDeTexte(nullptr, e, QStringLiteral("dupont.")), attendu);
-        QCOMPARE(lire(attendu), QString::fromLatin1(LettreEnRtf(e)));
+        QCOMPARE(OuvrirDansTraitementDeTexte(nullptr, *e.document(), QStringLiteral("dupont.")), attendu);
+        QCOMPARE(lire(attendu), QString::fromLatin1(LettreEnRtf(*e.document())));
         QCOMPARE(m_ouverts, QList<QUrl>(2, QUrl::fromLocalFile(attendu)));
         QVERIFY(m_erreurs.isEmpty());
 
         // A slash in the name stays inside the folder.
-        QCOMPARE(OuvrirDansTraitementDeTexte(nullptr, e, QStringLiteral("dupont/durand")),
+        QCOMPARE(OuvrirDansTraitementDeTexte(nullptr, *e.document(), QStringLiteral("dupont/durand")),
                  DossierTemporaire() + QStringLiteral("Lettre_de_motivation_Dupont_durand.rtf"));
     }
 
@@ -387,7 +388,7 @@ private slots:
         f.close();
         const QString copie = DossierTemporaire() + QStringLiteral("Lettre_de_motivation_Lien.rtf");
         QVERIFY(QFile::link(cible, copie));
-        QCOMPARE(OuvrirDansTraitementDeTexte(nullptr, e, QStringLiteral("lien")), copie);
+        QCOMPARE(OuvrirDansTraitementDeTexte(nullptr, *e.document(), QStringLiteral("lien")), copie);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("intact"));
         QVERIFY(!QFileInfo(copie).isSymLink());
@@ -401,7 +402,7 @@ private slots:
         // A folder in the way of the file: nothing opened, the reason shown.
         const QString bouchon = DossierTemporaire() + QStringLiteral("Lettre_de_motivation_Bloque.rtf");
         QVERIFY(QDir().mkpath(bouchon));
-        QCOMPARE(OuvrirDansTraitementDeTexte(nullptr, e, QStringLiteral("bloque")), QString());
+        QCOMPARE(OuvrirDansTraitementDeTexte(nullptr, *e.document(), QStringLiteral("bloque")), QString());
         QVERIFY(m_ouverts.isEmpty());
         QCOMPARE(m_erreurs.size(), 1);
         QVERIFY(m_erreurs.first().startsWith(QStringLiteral("Impossible d'écrire dans ")));

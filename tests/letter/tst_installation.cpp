@@ -1,16 +1,12 @@
-#include "app/demarrage.h"
-#include "app/panneaucandidature.h"
-#include "app/tform1.h"
+#include "letter/composeur.h"
 #include "letter/corpus.h"
 #include "letter/tirage.h"
 #include "platform/cp1252.h"
 #include "platform/systeme.h"
-#include "widgets/scombobox.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -119,58 +115,51 @@ private slots:
         QVERIFY(!SupprimerDossier(QString()));
     }
 
-    void tirageDansLaFenetre()
+    void tirageDUnTexte()
     {
-        QTemporaryDir programme;
-        RemplacerDossierProgramme(programme.path());
-        CreerFenetres();
-        Form1->WorkFolder = m_travail;
-        PanneauCandidature *p = Form1->PanGauche;
-        p->sComboBox2->setCurrentIndex(0);
+        const QString textes = m_travail + QStringLiteral("Textes/");
+        ReponsesSelection spontanee;
+        spontanee.typeCandidature = 0;
         InstallerCorpus(m_travail, {});
         // At 10:20:30.400 UTC the draw among the 72 spontaneous texts of paragraph 2 takes
         // index 13 of 72 candidates after one step of the generator.
         RemplacerHorloge([] { return QTime(10, 20, 30, 400); });
-        const QString texte = Form1->TirerTemplate(2);
+        const QString texte = TirerTemplate(2, textes, spontanee);
         Tirage t(Tirage::graineDe(QTime(10, 20, 30, 400)));
         const int index = t.tirer(72);
         const QByteArray attendu = *RessourceEmbarquee(QStringLiteral("2_%1").arg(73 + index));
         QCOMPARE(texte + u'\n', Cp1252::decoder(attendu));
-        QCOMPARE(Form1->TmpList->count(), 1);
-        QCOMPARE(Form1->TmpList->item(0)->text(), texte);
         QVERIFY(texte.startsWith(QStringLiteral("___EXP1___, ")));
 
         // A changed catalogue that lets nothing through ends with a clear error.
         SupprimerDossier(m_travail + QStringLiteral("Textes"));
         QVERIFY(QDir().mkpath(m_travail + QStringLiteral("Textes")));
-        ecrire(m_travail + QStringLiteral("Textes/Paragraphe5.ini"), "[GENERAL]\r\nNombreDeTemplates=0\r\n");
+        ecrire(textes + QStringLiteral("Paragraphe5.ini"), "[GENERAL]\r\nNombreDeTemplates=0\r\n");
         InstallerCorpus(m_travail, {});
         try {
-            Form1->TirerTemplate(5);
+            TirerTemplate(5, textes, spontanee);
             QFAIL("an empty list was drawn from");
         } catch (const ErreurCorpus &e) {
             QCOMPARE(e.message(), QStringLiteral("Aucun texte ne convient au paragraphe 5 de la lettre."));
         }
         // A template file that cannot be read ends likewise.
-        QFile::remove(m_travail + QStringLiteral("Textes/Paragraphe5.ini"));
-        ecrire(m_travail + QStringLiteral("Textes/Paragraphe5.ini"),
+        QFile::remove(textes + QStringLiteral("Paragraphe5.ini"));
+        ecrire(textes + QStringLiteral("Paragraphe5.ini"),
                "[GENERAL]\r\nNombreDeTemplates=11\r\n[TEXTES]\r\nPetiteEntreprise=TOUS\r\nCandidatureSpontanee=TOUS\r\n");
         // The catalogue now names an eleventh text that no file holds.
         bool erreur = false;
         for (int essai = 0; essai < 50 && !erreur; ++essai) {
             RemplacerHorloge([essai] { return QTime(12, 0, 0, essai); });
             try {
-                Form1->TirerTemplate(5);
+                TirerTemplate(5, textes, spontanee);
             } catch (const ErreurCorpus &e) {
                 erreur = e.message().startsWith(QStringLiteral("Impossible de lire le texte"));
             }
         }
         QVERIFY(erreur);
         RemplacerHorloge({});
-        DetruireFenetres();
-        RemplacerDossierProgramme(QString());
     }
 };
 
-QTEST_MAIN(TestInstallation)
+QTEST_GUILESS_MAIN(TestInstallation)
 #include "tst_installation.moc"

@@ -1,9 +1,9 @@
-#include "editor/rtf.h"
+#include "document/rtf.h"
 
 #include "platform/ecriture.h"
 
+#include "letter/formatlettre.h"
 #include "platform/cp1252.h"
-#include "editor/editor.h"
 
 #include <QList>
 #include <QTextBlock>
@@ -137,24 +137,25 @@ QByteArray TexteRtf(const QString &texte)
     return rtf;
 }
 
-QByteArray LettreEnRtf(const Editor &editeur)
+QByteArray LettreEnRtf(const QTextDocument &lettre)
 {
-    const QTextDocument *doc = editeur.document();
+    const QTextDocument *doc = &lettre;
+    const QFont base = lettre.defaultFont();
     Tables tables;
-    tables.police(editeur.attributsDuFormat(QTextCharFormat()).police);
+    tables.police(FormatLettre::attributs(QTextCharFormat(), base).police);
 
     QList<Paragraphe> paragraphes;
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
         Paragraphe p;
-        p.format = editeur.paragrapheDuBloc(b);
-        p.marque = editeur.attributsDuFormat(b.charFormat());
+        p.format = FormatLettre::paragrapheDuBloc(b);
+        p.marque = FormatLettre::attributs(b.charFormat(), base);
         tables.police(p.marque.police);
         tables.couleur(p.marque.couleur);
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment f = it.fragment();
             if (!f.isValid() || f.length() == 0)
                 continue;
-            Morceau m{editeur.attributsDuFormat(f.charFormat()), f.text()};
+            Morceau m{FormatLettre::attributs(f.charFormat(), base), f.text()};
             tables.police(m.attributs.police);
             tables.couleur(m.attributs.couleur);
             p.morceaux.append(m);
@@ -196,10 +197,10 @@ QByteArray LettreEnRtf(const Editor &editeur)
     return rtf;
 }
 
-bool EnregistrerRtf(const Editor &editeur, const QString &chemin, QString *erreur)
+bool EnregistrerRtf(const QTextDocument &lettre, const QString &chemin, QString *erreur)
 {
     QString raison;
-    if (EcrireFichierAtomique(chemin, LettreEnRtf(editeur), &raison))
+    if (EcrireFichierAtomique(chemin, LettreEnRtf(lettre), &raison))
         return true;
     if (erreur)
         *erreur = MessageEcritureImpossible(chemin, raison);

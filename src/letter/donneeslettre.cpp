@@ -1,0 +1,36 @@
+#include "letter/donneeslettre.h"
+
+#include "letter/selection.h"
+#include "profiles/profile.h"
+
+void DonneesLettre::reprendreProfil(const Profile &profil)
+{
+    prenom = profil.valeur("EdPrenom");
+    nom = profil.valeur("EdNom");
+    adresse = profil.valeur("EdAdresse");
+    codePostal = profil.valeur("EdCodePostal");
+    ville = profil.valeur("EdVille");
+    telephone = profil.valeur("EdTelephone");
+    courriel = profil.valeur("EdMail");
+    titreCandidat = profil.choix("CombTitre");
+    typeMission = profil.choix("CombTypeMission");
+    fonctionActuelle = profil.valeur("MemoProfilActuel");
+    moisDispo = Profile::itemsMoisDispo().value(profil.choix("CombMoisDispo"));
+    anneeDispo = Profile::itemsAnneeDispo().value(profil.choix("CombAnneeDispo"));
+    for (int i = 0; i < 7; ++i)
+        experiences.memos[i] = profil.valeur(Experiences::cles()[i]);
+}
+
+ReponsesSelection DonneesLettre::reponsesSelection() const
+{
+    ReponsesSelection r;
+    r.typeCandidature = typeCandidature;
+    r.serviceConnu = !service.isEmpty();
+    r.precedentContact = precedentContact;
+    // The texts on previous missions suit a letter that cites one.
+    r.precedentesMissions = experiences.categorie(experiencePrincipale) == Experiences::PrecedentesMissions
+                            || experiences.categorie(experienceSeconde) == Experiences::PrecedentesMissions;
+    r.typeMission = typeMission;
+    r.tailleEntreprise = tailleEntreprise;
+    return r;
+}
