@@ -112,8 +112,6 @@ void TForm1::sBitBtn3Click()
 
 void TForm1::abandonnerGeneration(const QString &message)
 {
-    if (!WorkFolder.isEmpty())
-        SupprimerDossier(WorkFolder + QStringLiteral("Textes"));
     PanProgression->hide();
     AfficherErreurStandard(this, message);
 }

@@ -259,7 +259,7 @@ void TForm1::sComboBox1Change()
     if (!choisi)
         return;
     sComboBox3->addItem(QString());
-    sComboBox8->addItems(ListeExperiences(m_profil));
+    sComboBox8->addItems(Experiences::duProfil(m_profil).liste());
     for (int i = 0; i < sComboBox8->count(); ++i)
         sComboBox3->addItem(sComboBox8->itemText(i));
     sComboBox8->setCurrentIndex(-1);
@@ -277,17 +277,6 @@ void TForm1::sComboBox1Change()
         PanGauche->sComboBox6->setCurrentIndex(2);
         FlashLabel(Label3);
     }
-}
-
-QStringList TForm1::ListeExperiences(const Profile &profil)
-{
-    QStringList items;
-    for (const char *cle : Experiences::cles()) {
-        const QString memo = profil.valeur(cle);
-        if (!memo.section(u'\n', 0, 0).isEmpty())
-            items.append(Experiences::formeNormale(memo));
-    }
-    return items;
 }
 
 void TForm1::sBitBtn1Click()

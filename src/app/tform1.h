@@ -116,9 +116,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 public:
-    // The experience lists' items: one per filled experience memo, first letter lowered
-    // and a final full stop dropped, as the letter recognises them.
-    static QStringList ListeExperiences(const Profile &profil);
     // The profile chosen in sComboBox1, as loaded from the settings file.
     const Profile &profilCourant() const { return m_profil; }
     // The answers and the current profile, read once for a letter.

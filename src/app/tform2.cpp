@@ -318,30 +318,9 @@ void TForm2::sBitBtn6Click()
 
 void TForm2::sBitBtn7Click()
 {
-    EdPrenom->setText(QStringLiteral("Hugo"));
-    EdNom->setText(QStringLiteral("Ferrand"));
-    EdAdresse->setText(QStringLiteral("15 rue de la République"));
-    EdCodePostal->setText(QStringLiteral("13000"));
-    EdVille->setText(QStringLiteral("Marseille"));
-    EdTelephone->setText(QStringLiteral("06 12 34 56 78"));
-    EdMail->setText(QStringLiteral("hugo.ferrand@gmail.com"));
-    CombStatutActuel->setCurrentIndex(4);
-    MemoProfilActuel->clear();
-    for (SMemo *m : std::as_const(MemosExperience))
-        m->clear();
-    MemoProfilActuel->setPlainText(QStringLiteral("assistant marketing chez PEUGEOT"));
-    MemosExperience.at(0)->setPlainText(
-        QStringLiteral("j'ai appris à effectuer des études de marché, à synthétiser des données concurrentielles "
-                       "et à en déduire un plan d'action marketing"));
-    MemosExperience.at(2)->setPlainText(
-        QStringLiteral("j'ai eu l'occasion d'organiser des campagnes publicitaires à grande échelle et d'effectuer "
-                       "une analyse complète des retours pour déterminer les points forts du produit et rediriger "
-                       "la stratégie commerciale si nécessaire"));
-    MemosExperience.at(5)->setPlainText(
-        QStringLiteral("j'effectue, en plus des tâches d'assistanat quotidiennes, le suivi commercial et "
-                       "administratif des dossiers clients, le suivi du planning de la Direction et la préparation "
-                       "des réunions"));
-    EdProfileName->setText(QStringLiteral("Profil Exemple"));
+    Profile exemple = profilCourant();
+    exemple.remplirExemple();
+    afficherProfil(exemple);
     // Saved on behalf of this button: the window stays open.
     if (!sauvegarder())
         return;

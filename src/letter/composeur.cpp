@@ -98,6 +98,12 @@ LettreComposee ComposerLettre(const DonneesLettre &donnees, const QString &dossi
     QTextDocument &document = *lettre.document;
     document.setDefaultFont(QFont(QStringLiteral("Tahoma"), 11));
     const auto progression = etapes.progression ? etapes.progression : [] {};
+    // The corpus is deleted however the composition ends.
+    struct Nettoyage
+    {
+        QString textes;
+        ~Nettoyage() { SupprimerDossier(textes); }
+    } nettoyage{dossierTravail + QStringLiteral("Textes")};
     InstallerCorpus(dossierTravail, progression);
 
     const QString titre = DetailsCandidature::titresDestinataire().value(donnees.titreDestinataire);
@@ -146,7 +152,6 @@ LettreComposee ComposerLettre(const DonneesLettre &donnees, const QString &dossi
         r.ligne(QString());
     }
     r.ligne(QString());
-    SupprimerDossier(dossierTravail + QStringLiteral("Textes"));
 
     if (donnees.parCourriel()) {
         r.retraits(0, 0);

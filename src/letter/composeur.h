@@ -31,8 +31,8 @@ QString TirerTemplate(int paragraphe, const QString &textes, const ReponsesSelec
                       const EtapesSelection &etapes = {});
 
 // Installs the corpus in the working folder (which must exist), draws and fills the four
-// paragraphs, each from a seed taken from the clock, deletes the corpus again, and lays the
-// letter out. The gauge steps as the installation, the lists and the fillings go. Throws
+// paragraphs, each from a seed taken from the clock, deletes the corpus again (also when it
+// fails), and lays the letter out. The gauge steps as the installation, the lists and the fillings go. Throws
 // ErreurCorpus when the corpus cannot be installed or no text suits a paragraph.
 LettreComposee ComposerLettre(const DonneesLettre &donnees, const QString &dossierTravail,
                               const EtapesSelection &etapes = {});

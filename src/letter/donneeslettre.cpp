@@ -17,8 +17,7 @@ void DonneesLettre::reprendreProfil(const Profile &profil)
     fonctionActuelle = profil.valeur("MemoProfilActuel");
     moisDispo = Profile::itemsMoisDispo().value(profil.choix("CombMoisDispo"));
     anneeDispo = Profile::itemsAnneeDispo().value(profil.choix("CombAnneeDispo"));
-    for (int i = 0; i < 7; ++i)
-        experiences.memos[i] = profil.valeur(Experiences::cles()[i]);
+    experiences = Experiences::duProfil(profil);
 }
 
 ReponsesSelection DonneesLettre::reponsesSelection() const

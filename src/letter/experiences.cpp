@@ -1,6 +1,7 @@
 #include "letter/experiences.h"
 
 #include "letter/casse.h"
+#include "profiles/profile.h"
 
 const std::array<const char *, 7> &Experiences::cles()
 {
@@ -8,6 +9,23 @@ const std::array<const char *, 7> &Experiences::cles()
                                                "MemoPrecMissions2", "MemoPrecMissions3", "MemoActMissions1",
                                                "MemoActMissions2"};
     return c;
+}
+
+Experiences Experiences::duProfil(const Profile &profil)
+{
+    Experiences e;
+    for (int i = 0; i < 7; ++i)
+        e.memos[i] = profil.valeur(cles()[i]);
+    return e;
+}
+
+QStringList Experiences::liste() const
+{
+    QStringList items;
+    for (const QString &memo : memos)
+        if (!memo.section(u'\n', 0, 0).isEmpty())
+            items.append(formeNormale(memo));
+    return items;
 }
 
 Experiences::Categorie Experiences::categorieDuMemo(int index)

@@ -1,5 +1,7 @@
 #include "profiles/profile.h"
 
+#include <QByteArray>
+
 #include <cstring>
 
 const std::array<Profile::Champ, Profile::NombreDeChamps> &Profile::champs()
@@ -133,4 +135,32 @@ int Profile::choix(const char *cle) const
 void Profile::definirChoix(const char *cle, int index)
 {
     indexes[position(cle)] = index;
+}
+
+void Profile::remplirExemple()
+{
+    definir("EdPrenom", QStringLiteral("Hugo"));
+    definir("EdNom", QStringLiteral("Ferrand"));
+    definir("EdAdresse", QStringLiteral("15 rue de la République"));
+    definir("EdCodePostal", QStringLiteral("13000"));
+    definir("EdVille", QStringLiteral("Marseille"));
+    definir("EdTelephone", QStringLiteral("06 12 34 56 78"));
+    definir("EdMail", QStringLiteral("hugo.ferrand@gmail.com"));
+    definirChoix("CombStatutActuel", 4);
+    definir("MemoProfilActuel", QStringLiteral("assistant marketing chez PEUGEOT"));
+    for (const Champ &c : champs())
+        if (c.genre == Genre::Memo && QByteArray(c.cle) != "MemoProfilActuel")
+            definir(c.cle, QString());
+    definir("MemoFormation1",
+            QStringLiteral("j'ai appris à effectuer des études de marché, à synthétiser des données concurrentielles "
+                           "et à en déduire un plan d'action marketing"));
+    definir("MemoPrecMissions1",
+            QStringLiteral("j'ai eu l'occasion d'organiser des campagnes publicitaires à grande échelle et "
+                           "d'effectuer une analyse complète des retours pour déterminer les points forts du produit "
+                           "et rediriger la stratégie commerciale si nécessaire"));
+    definir("MemoActMissions1",
+            QStringLiteral("j'effectue, en plus des tâches d'assistanat quotidiennes, le suivi commercial et "
+                           "administratif des dossiers clients, le suivi du planning de la Direction et la "
+                           "préparation des réunions"));
+    definir("EdProfileName", QStringLiteral("Profil Exemple"));
 }

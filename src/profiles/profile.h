@@ -31,6 +31,12 @@ struct Profile
     static const QStringList &nomsTypeMission();   // CombTypeMissionHidden2
     static const QStringList &itemsDuChoix(const char *cle);
 
+    // The example data of the profile editor's button: identity, address, the current
+    // position and three experiences (MemoFormation1, MemoPrecMissions1, MemoActMissions1),
+    // the other experiences emptied, "Profil Exemple" as name; of the lists only
+    // CombStatutActuel is set, the others keep their choice.
+    void remplirExemple();
+
     // A field by key: the text of a text or memo field, the index of a choice field in
     // decimal (-1 when no item is chosen).
     QString valeur(const char *cle) const;

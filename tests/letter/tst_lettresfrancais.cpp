@@ -1,21 +1,12 @@
-#include "fenetrestest.h"
-#include "../letter/corpustest.h"
-#include "app/demarrage.h"
-#include "letter/detailscandidature.h"
-#include "app/panneaucandidature.h"
-#include "app/tform1.h"
+#include "corpustest.h"
+#include "letter/casse.h"
+#include "letter/composeur.h"
 #include "letter/composition.h"
+#include "letter/detailscandidature.h"
 #include "letter/tirage.h"
-#include "editor/editor.h"
-#include "platform/systeme.h"
 #include "profiles/profile.h"
-#include "app/tform2.h"
-#include "app/tform4.h"
-#include "widgets/scombobox.h"
-#include "widgets/sedit.h"
-#include "widgets/smemo.h"
-#include "widgets/tformsdialog.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -26,7 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// Whole letters, as the Generate command writes them for a spread of answers, go through
+// Whole letters, as the composer writes them for a spread of answers, go through
 // the French grammar checker in one run. What the user typed is the user's business; every
 // other remark is a fault of the program, except the few phrases it writes on purpose,
 // each named below with its reason.
@@ -157,12 +148,6 @@ QString decrire(const Candidature &c)
         .arg(c.seconde)
         .arg(c.offre)
         .arg(c.secteur);
-}
-
-void choisir(SComboBox *liste, int index)
-{
-    liste->setCurrentIndex(index);
-    emit liste->change();
 }
 
 // One checked paragraph: a line of a letter, where it comes from, and the texts in it
@@ -315,48 +300,49 @@ class TestLettresFrancais : public QObject
 
 private:
     QTemporaryDir m_dossier;
-    QStringList m_messages, m_erreurs;
     int m_lettre = 0;
     int m_appel = 0;
 
-    static PanneauCandidature *p() { return Form1->PanGauche; }
-
-    // The answers of one application on the main window and in the current profile.
-    static void repondre(const Candidature &c)
+    // The example profile answering one application, as the main window reads it once the
+    // empty offer fields are marked and the names capitalised.
+    static DonneesLettre repondre(const Candidature &c)
     {
-        Form2->CombTitre->setCurrentIndex(c.titreCandidat);
-        Form2->CombTypeMission->setCurrentIndex(c.typeMission);
-        choisir(p()->sComboBox2, c.type);
+        Profile profil;
+        profil.remplirExemple();
+        profil.definirChoix("CombTitre", c.titreCandidat);
+        profil.definirChoix("CombTypeMission", c.typeMission);
+        DonneesLettre d;
+        d.reprendreProfil(profil);
+        d.typeCandidature = c.type;
         const bool offre = c.type == 1 || c.type == 3;
-        p()->EdRefOffre->setText(offre && c.offre == 0 ? QStringLiteral("RH-2027-14") : QString());
-        p()->EdIntituleOffre->setText(offre && c.offre <= 1 ? QStringLiteral("assistant marketing") : QString());
-        p()->EdOffrePublieeSur->setText(offre && c.offre == 0 ? QStringLiteral("le site de l'Apec") : QString());
-        choisir(p()->CombSecteur, c.secteur);
-        choisir(Form1->sComboBox8, c.principale);
-        choisir(Form1->sComboBox3, c.seconde);
-        p()->EdSociete->setText(societes().at(c.societe));
-        choisir(p()->sComboBox6, c.taille);
-        p()->sEdit3->setText(c.service ? QStringLiteral("marketing") : QString());
-        const Destinataire &d = destinataires().at(c.destinataire);
-        choisir(p()->sComboBox4, d.titre);
-        p()->sEdit1->setText(d.nom);
-        if (d.titre != 0)
-            choisir(p()->CombPrecedentContact, c.contact);
-        p()->EdNomPrecContact->setText(nomsContact().at(c.nomContact));
+        const auto ouMarque = [](const QString &s) { return s.isEmpty() ? MarqueACompleter : s; };
+        d.referenceOffre = ouMarque(offre && c.offre == 0 ? QStringLiteral("RH-2027-14") : QString());
+        d.intituleOffre = ouMarque(offre && c.offre <= 1 ? QStringLiteral("assistant marketing") : QString());
+        d.publicationOffre = ouMarque(offre && c.offre == 0 ? QStringLiteral("le site de l'Apec") : QString());
+        d.nomContact = ouMarque(nomsContact().at(c.nomContact));
+        d.phraseSecteur = DetailsCandidature::phrasesSecteur().at(c.secteur);
+        const QStringList experiences = d.experiences.liste();
+        d.experiencePrincipale = experiences.at(c.principale);
+        d.experienceSeconde = c.seconde == 0 ? QString() : experiences.at(c.seconde - 1);
+        d.societe = ChangerCasse(societes().at(c.societe), 0, false);
+        d.tailleEntreprise = c.taille;
+        d.service = c.service ? QStringLiteral("marketing") : QString();
+        const Destinataire &dest = destinataires().at(c.destinataire);
+        d.titreDestinataire = dest.titre;
+        d.nomDestinataire = dest.titre != 0 ? ChangerCasse(dest.nom, 0, false) : QString();
+        d.precedentContact = c.contact;
+        d.phraseContact = DetailsCandidature::phrasesContact().at(c.contact);
+        return d;
     }
 
     // Everything of the letter that the user typed rather than the program wrote.
-    static QStringList saisies()
+    static QStringList saisies(const DonneesLettre &d)
     {
-        QStringList s{QStringLiteral("XXXXXXXX")};
-        for (SEdit *e : {Form2->EdPrenom, Form2->EdNom, Form2->EdAdresse, Form2->EdCodePostal, Form2->EdVille,
-                         Form2->EdTelephone, Form2->EdMail, p()->EdSociete, p()->sEdit1, p()->sEdit3,
-                         p()->EdRefOffre, p()->EdIntituleOffre, p()->EdOffrePublieeSur, p()->EdNomPrecContact})
-            s << e->text();
-        s << Form2->MemoProfilActuel->toPlainText();
+        QStringList s{MarqueACompleter, d.prenom, d.nom, d.adresse, d.codePostal, d.ville, d.telephone, d.courriel,
+                      d.societe, d.nomDestinataire, d.service, d.referenceOffre, d.intituleOffre, d.publicationOffre,
+                      d.nomContact, d.fonctionActuelle};
         // The experiences enter the letter without their first capital and final full stop.
-        for (SMemo *m : std::as_const(Form2->MemosExperience)) {
-            QString t = m->toPlainText();
+        for (QString t : d.experiences.memos) {
             if (t.endsWith(u'.'))
                 t.chop(1);
             s << t;
@@ -369,36 +355,27 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dossier.isValid());
-        FenetresTest::brancher(m_dossier.path(), m_erreurs, m_messages);
         // Each letter has its own time of day, and each paragraph a step further.
         RemplacerHorloge([this] { return QTime(8, 0).addSecs(m_lettre * 97).addMSecs(m_appel += 7919); });
     }
-    void cleanupTestCase()
-    {
-        RemplacerHorloge({});
-        DetruireFenetres();
-    }
+    void cleanupTestCase() { RemplacerHorloge({}); }
 
     void sansFaute()
     {
         const QString correcteur = QStandardPaths::findExecutable(QStringLiteral("grammalecte-cli"));
         QVERIFY2(!correcteur.isEmpty(), "grammalecte-cli is missing: scripts/setup.sh installs it");
 
-        FenetresTest::demarrerAvecLeProfilExemple();
-        m_messages.clear();
-
+        const QString travail = m_dossier.filePath(QStringLiteral("Vendelair/"));
+        QVERIFY(QDir().mkpath(travail));
         QList<Ligne> lignes;
         QStringList redaction, lettres;
         const QList<Candidature> candidatures = plan();
         for (m_lettre = 0; m_lettre < candidatures.size(); ++m_lettre) {
             const Candidature &c = candidatures.at(m_lettre);
             m_appel = 0;
-            repondre(c);
-            Form1->sBitBtn3Click();
-            QVERIFY2(m_erreurs.isEmpty() && m_messages.isEmpty(),
-                     qPrintable(decrire(c) + u'\n' + m_erreurs.join(u'\n') + m_messages.join(u'\n')));
-            const QStringList tapes = saisies();
-            const QStringList texte = Form1->Editor->texteComplet().split(u'\n');
+            const DonneesLettre d = repondre(c);
+            const QStringList tapes = saisies(d);
+            const QStringList texte = ComposerLettre(d, travail).document->toRawText().split(QChar(0x2029));
             lettres << QStringLiteral("=== Lettre %1 (%2)\n").arg(m_lettre + 1).arg(decrire(c)) + texte.join(u'\n');
             for (const QString &f : fautesDeLaLettre(texte, destinataires().at(c.destinataire), tapes))
                 redaction << QStringLiteral("lettre %1 (%2) : %3").arg(m_lettre + 1).arg(decrire(c), f);
@@ -469,5 +446,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLettresFrancais)
+QTEST_GUILESS_MAIN(TestLettresFrancais)
 #include "tst_lettresfrancais.moc"
