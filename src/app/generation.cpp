@@ -84,6 +84,10 @@ void TForm1::sBitBtn3Click()
             e->setText(MarqueACompleter);
     if (!verifierReponses())
         return;
+    if (!abandonnerRetouches(QStringLiteral("Voulez-vous vraiment la remplacer par une autre ?"))) {
+        Editor->setFocus();
+        return;
+    }
 
     Garde garde(GenerationEnCours);
     // The temporary folder is checked again now: it may have been replaced since the start.

@@ -299,7 +299,11 @@ void TForm1::ouvrirEditeurProfil()
 
 void TForm1::sBitBtn15Click()
 {
-    // At once, without a question: the list then falls back on the last saved profile.
+    // The list then falls back on the last saved profile.
+    if (!FormsDialog->ShowsDialog(QStringLiteral("Voulez-vous vraiment supprimer le profil « %1 » ?")
+                                      .arg(sComboBox1->currentText()),
+                                  QString(), QString(), true))
+        return;
     ::SettingsFile fichier(SettingsFile);
     if (!fichier.SupprimerProfile(sComboBox1->currentText()))
         AfficherErreurStandard(this, fichier.erreur());
@@ -335,11 +339,7 @@ void TForm1::FormClose()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    // Changes the user made to the letter and did not save are not dropped without a word.
-    if (Editor->document()->isModified() && !Editor->document()->isEmpty()
-        && !FormsDialog->ShowsDialog(QStringLiteral("Votre lettre contient des modifications"),
-                                     QStringLiteral("qui n'ont pas été enregistrées."),
-                                     QStringLiteral("Voulez-vous vraiment quitter Vendelair ?"), true)) {
+    if (!abandonnerRetouches(QStringLiteral("Voulez-vous vraiment quitter Vendelair ?"))) {
         event->ignore();
         Editor->setFocus();
         return;
@@ -348,6 +348,14 @@ void TForm1::closeEvent(QCloseEvent *event)
     // Whatever the write did, closing the main window ends the program.
     event->accept();
     qApp->quit();
+}
+
+bool TForm1::abandonnerRetouches(const QString &question)
+{
+    // Changes the user made to the letter and did not save are not dropped without a word.
+    return !Editor->document()->isModified() || Editor->document()->isEmpty()
+           || FormsDialog->ShowsDialog(QStringLiteral("Votre lettre contient des modifications"),
+                                       QStringLiteral("qui n'ont pas été enregistrées."), question, true);
 }
 
 void TForm1::Progression()
@@ -368,7 +376,8 @@ DonneesLettre TForm1::donneesLettre() const
     d.tailleEntreprise = p->sComboBox6->currentIndex();
     d.precedentContact = p->CombPrecedentContact->currentIndex();
     // The phrases come from the letter's own tables, at the index chosen in the visible lists.
-    d.phraseContact = DetailsCandidature::phrasesContact().value(p->CombPrecedentContact->currentIndex());
+    d.phraseContact = DetailsCandidature::phraseContact(p->CombPrecedentContact->currentIndex(),
+                                                        p->EdNomPrecContact->text());
     d.phraseSecteur = DetailsCandidature::phrasesSecteur().value(p->CombSecteur->currentIndex());
     d.publicationOffre = p->EdOffrePublieeSur->text();
     d.referenceOffre = p->EdRefOffre->text();
@@ -380,28 +389,36 @@ DonneesLettre TForm1::donneesLettre() const
     return d;
 }
 
+QString TForm1::nomDeFamille() const
+{
+    return sComboBox1->currentIndex() >= 0 ? m_profil.valeur("EdNom") : QString();
+}
+
 void TForm1::sBitBtn27Click()
 {
-    if (EnregistrerLettre(this, *Editor->document(), m_profil.valeur("EdNom")))
+    if (EnregistrerLettre(this, *Editor->document(), nomDeFamille()))
         Editor->document()->setModified(false);
     Editor->setFocus();
 }
 
 void TForm1::sBitBtn26Click()
 {
-    ImprimerLettre(this, *Editor->document(), m_profil.valeur("EdNom"),
-                   [](const QPrinter &imprimante) { return SetMargins(imprimante, 24, 24, 24, 0).rect(); });
+    QStringList echec;
+    if (!ImprimerLettre(this, *Editor->document(), nomDeFamille(),
+                        [](const QPrinter &imprimante) { return SetMargins(imprimante, 24, 24, 24, 0).rect(); }, &echec)
+        && !echec.isEmpty())
+        FormsDialog->ShowsDialog(echec.value(0), echec.value(1), QString(), false);
     Editor->setFocus();
 }
 
 void TForm1::sBitBtn25Click()
 {
-    OuvrirDansTraitementDeTexte(this, *Editor->document(), m_profil.valeur("EdNom"));
+    OuvrirDansTraitementDeTexte(this, *Editor->document(), nomDeFamille());
     Editor->setFocus();
 }
 
 void TForm1::sBitBtn2Click()
 {
-    EnvoyerParCourriel(this, *Editor, LetterSubject);
+    EnvoyerParCourriel(this, *Editor->document(), LetterSubject);
     Editor->setFocus();
 }

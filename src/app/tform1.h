@@ -120,6 +120,8 @@ public:
     const Profile &profilCourant() const { return m_profil; }
     // The answers and the current profile, read once for a letter.
     DonneesLettre donneesLettre() const;
+    // The last name the letter's file is named after: none when no profile is chosen.
+    QString nomDeFamille() const;
 
 private:
     void FormCreate();
@@ -127,6 +129,9 @@ private:
     void construireControles();
     void ouvrirEditeurProfil();
     bool verifierReponses();
+    // True when the letter holds no unsaved change of the user's, or the user agrees to
+    // lose them (the question as the third line).
+    bool abandonnerRetouches(const QString &question);
     // Writes the letter, its corpus in the working folder under `temporaire` (empty when no
     // private folder could be had, `pourquoi` then saying why).
     void ecrireLettre(const QString &temporaire, const QString &pourquoi);

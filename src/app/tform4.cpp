@@ -49,7 +49,7 @@ TForm4::TForm4(QWidget *parent) : QWidget(parent, FenetreFixe::Drapeaux | Qt::Wi
     Sujets = {
         {panneauTitre("JeSuisActuellement1", QStringLiteral("Je suis actuellement..."),
                       QStringLiteral("entrez dans ce champ le descriptif précis de votre fonction actuelle"),
-                      QStringLiteral("Ces champs sont facultatifs.")),
+                      QStringLiteral("Ce champ est obligatoire.")),
          panneauExemples("JeSuisActuellement2",
                          {QStringLiteral("... ingénieur en Systèmes et réseaux informatiques pour la société ALCATEL"),
                           QStringLiteral("... responsable clientèle au CREDIT AGRICOLE"),
@@ -70,9 +70,9 @@ TForm4::TForm4(QWidget *parent) : QWidget(parent, FenetreFixe::Drapeaux | Qt::Wi
                                      "apporté."),
                       QStringLiteral("Ces champs sont facultatifs.")),
          panneauExemples("DurantMesPrecMissions2",
-                         {QStringLiteral("... j'ai été amené à développer une maquette de simulation d'un réseaux "
-                                         "Wifi"),
-                          QStringLiteral("... j'ai mis en place et développé la stratégie marketting Internet de la "
+                         {QStringLiteral("... j'ai été amené à développer une maquette de simulation d'un réseau "
+                                         "Wi-Fi"),
+                          QStringLiteral("... j'ai mis en place et développé la stratégie marketing Internet de la "
                                          "société XXXXXX"),
                           QStringLiteral("... j'ai eu l'occasion d'améliorer ma démarche commerciale au contact de "
                                          "professionnels")})},

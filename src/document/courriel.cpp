@@ -1,6 +1,8 @@
 #include "document/courriel.h"
 
 #include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextDocument>
 
 QUrl AdresseCourriel(const QString &sujet, const QStringList &lignes)
 {
@@ -12,4 +14,14 @@ QUrl AdresseCourriel(const QString &sujet, const QStringList &lignes)
     for (const QString &ligne : lignes)
         adresse += QUrl::toPercentEncoding(ligne) + "%0D%0A";
     return QUrl::fromEncoded(adresse, QUrl::StrictMode);
+}
+
+QStringList ParagraphesDeLaLettre(const QTextDocument &lettre)
+{
+    QStringList paragraphes;
+    for (QTextBlock b = lettre.begin(); b.isValid(); b = b.next())
+        paragraphes << b.text().replace(QChar(0x2028), QStringLiteral("\r\n"));
+    if (!paragraphes.isEmpty() && paragraphes.last().isEmpty())
+        paragraphes.removeLast();
+    return paragraphes;
 }

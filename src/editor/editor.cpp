@@ -314,11 +314,11 @@ public:
         }
     }
 
-    void signalerSelection()
+    void signalerSelection(bool toujours = false)
     {
         const QTextCursor c = q->textCursor();
         const Etat etat{c.position(), c.anchor(), doc->revision()};
-        if (etat == dernierEtat)
+        if (etat == dernierEtat && !toujours)
             return;
         dernierEtat = etat;
         emit q->selectionModifiee();
@@ -440,6 +440,8 @@ void Editor::annuler()
         return;
     d->retablissements.append(d->annulations.takeLast());
     undo();
+    // The selection may not have moved while its formats changed back: say so all the same.
+    d->signalerSelection(true);
 }
 
 void Editor::retablir()
@@ -448,6 +450,7 @@ void Editor::retablir()
         return;
     d->annulations.append(d->retablissements.takeLast());
     redo();
+    d->signalerSelection(true);
 }
 
 bool Editor::peutAnnuler() const

@@ -92,7 +92,8 @@ public:
     int chercher(const QString &texte, int debut, int fin, bool motEntier, bool respecterCasse) const;
 
 signals:
-    // After every caret move or selection change, program-made ones included.
+    // After every caret move or selection change, program-made ones included, and after
+    // every undo or redo.
     void selectionModifiee();
     void sourisDeplacee();
 

@@ -1,7 +1,6 @@
 #include "editor/sortie.h"
 
 #include "letter/casse.h"
-#include "editor/editor.h"
 #include "document/courriel.h"
 #include "document/impression.h"
 #include "document/rtf.h"
@@ -14,6 +13,7 @@
 #include <QStandardPaths>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -23,14 +23,16 @@ namespace {
 
 std::function<QString(QFileDialog &)> g_reponseEnregistrement;
 std::function<bool(QPrintDialog &, QPrinter &)> g_reponseImpression;
+std::function<QStringList()> g_imprimantes;
 
-const QString Prefixe = QStringLiteral("Lettre_de_motivation_");
+const QString Prefixe = QStringLiteral("Lettre_de_motivation");
 
 } // namespace
 
 QString NomFichierLettre(const QString &nomDeFamille)
 {
-    return Prefixe + ChangerCasse(nomDeFamille, 0, true);
+    const QString nom = ChangerCasse(nomDeFamille, 0, true);
+    return nom.isEmpty() ? Prefixe : Prefixe + u'_' + nom;
 }
 
 QString NomFichierSurDisque(const QString &nomDeFamille)
@@ -110,9 +112,24 @@ void RemplacerDialogueImpression(std::function<bool(QPrintDialog &, QPrinter &)>
     g_reponseImpression = std::move(reponse);
 }
 
-bool ImprimerLettre(QWidget *parent, const QTextDocument &lettre, const QString &nomDeFamille,
-                    const std::function<QRect(const QPrinter &)> &rectanglePage)
+void RemplacerImprimantes(std::function<QStringList()> imprimantes)
 {
+    g_imprimantes = std::move(imprimantes);
+}
+
+bool ImprimerLettre(QWidget *parent, const QTextDocument &lettre, const QString &nomDeFamille,
+                    const std::function<QRect(const QPrinter &)> &rectanglePage, QStringList *echec)
+{
+    const auto signaler = [echec](const QString &ligne1, const QString &ligne2) {
+        if (echec)
+            *echec = QStringList{ligne1, ligne2};
+    };
+    const QStringList imprimantes = g_imprimantes ? g_imprimantes() : QPrinterInfo::availablePrinterNames();
+    if (imprimantes.isEmpty()) {
+        signaler(QStringLiteral("Aucune imprimante n'est installée sur cet ordinateur."),
+                 QStringLiteral("Enregistrez la lettre pour l'imprimer depuis un autre poste."));
+        return false;
+    }
     QPrinter imprimante(QPrinter::HighResolution);
     const std::unique_ptr<QPrintDialog> dialogue(PreparerDialogueImpression(&imprimante, parent));
     const bool accepte = g_reponseImpression ? g_reponseImpression(*dialogue, imprimante)
@@ -122,9 +139,10 @@ bool ImprimerLettre(QWidget *parent, const QTextDocument &lettre, const QString 
     // The letter is laid out for a portrait page, whatever was chosen in the dialog.
     imprimante.setPageOrientation(QPageLayout::Portrait);
     if (!ImprimerDocument(lettre, imprimante, NomFichierLettre(nomDeFamille), rectanglePage(imprimante))) {
-        AfficherErreurStandard(parent, QStringLiteral("Impossible d'imprimer la lettre sur %1.")
-                                           .arg(imprimante.printerName().isEmpty() ? QStringLiteral("cette imprimante")
-                                                                                   : imprimante.printerName()));
+        signaler(QStringLiteral("L'impression de la lettre sur %1 a échoué.")
+                     .arg(imprimante.printerName().isEmpty() ? QStringLiteral("cette imprimante")
+                                                             : imprimante.printerName()),
+                 QStringLiteral("Vérifiez l'imprimante, puis réessayez."));
         return false;
     }
     return true;
@@ -147,19 +165,9 @@ QString OuvrirDansTraitementDeTexte(QWidget *parent, const QTextDocument &lettre
     return chemin;
 }
 
-QStringList LignesDeLaLettre(const Editor &editeur)
+bool EnvoyerParCourriel(QWidget *parent, const QTextDocument &lettre, const QString &sujet)
 {
-    QStringList lignes;
-    const int n = editeur.nombreDeLignes();
-    lignes.reserve(n);
-    for (int i = 0; i < n; ++i)
-        lignes.append(editeur.ligne(i));
-    return lignes;
-}
-
-bool EnvoyerParCourriel(QWidget *parent, const Editor &editeur, const QString &sujet)
-{
-    const QUrl adresse = AdresseCourriel(sujet, LignesDeLaLettre(editeur));
+    const QUrl adresse = AdresseCourriel(sujet, ParagraphesDeLaLettre(lettre));
     // E-mail programs and the desktop refuse addresses much longer than this.
     if (adresse.toEncoded().size() > LongueurMaximaleCourriel) {
         AfficherErreurStandard(parent, QStringLiteral("La lettre est trop longue pour être confiée à votre messagerie. "

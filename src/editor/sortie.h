@@ -6,7 +6,6 @@
 
 #include <functional>
 
-class Editor;
 class QFileDialog;
 class QPrintDialog;
 class QPrinter;
@@ -17,8 +16,8 @@ class QWidget;
 // the word processor, the e-mail program, and the error box when one fails. The main
 // window's buttons call these with its letter; the dialogs can be answered by tests.
 
-// "Lettre_de_motivation_" and the last name with its first letter raised (a–z only) and
-// one final full stop dropped. Nothing else is changed.
+// "Lettre_de_motivation_" and the last name with its first letter raised and one final
+// full stop dropped; "Lettre_de_motivation" alone when there is no name.
 QString NomFichierLettre(const QString &nomDeFamille);
 
 // The letter file name as a name on disk: a '/' would name a folder, it becomes '_'.
@@ -42,11 +41,16 @@ void RemplacerDialogueEnregistrement(std::function<QString(QFileDialog &)> repon
 // to a file. The caller owns it.
 QPrintDialog *PreparerDialogueImpression(QPrinter *imprimante, QWidget *parent);
 
-// Print: the print dialog (nothing happens when it is cancelled), portrait whatever the
-// dialog said, the page rectangle the caller computes for the chosen printer, the letter
-// file name as document name. A printing failure is reported in the standard error box.
+// Print: nothing when no printer is installed; otherwise the print dialog (nothing happens
+// when it is cancelled), portrait whatever the dialog said, the page rectangle the caller
+// computes for the chosen printer, the letter file name as document name. False when the
+// letter was not printed; when that is a failure (no printer, a job refused), *echec
+// receives the two lines the program's message dialog says, otherwise it is left alone.
 bool ImprimerLettre(QWidget *parent, const QTextDocument &lettre, const QString &nomDeFamille,
-                    const std::function<QRect(const QPrinter &)> &rectanglePage);
+                    const std::function<QRect(const QPrinter &)> &rectanglePage, QStringList *echec = nullptr);
+
+// Tests say which printers are installed (an empty function asks the system again).
+void RemplacerImprimantes(std::function<QStringList()> imprimantes);
 
 // Tests answer the print dialog instead of showing it: they may set the printer up (a PDF
 // file, say) and return false for Cancel (an empty function restores the real dialog).
@@ -58,9 +62,6 @@ void RemplacerDialogueImpression(std::function<bool(QPrintDialog &, QPrinter &)>
 // standard error box). Whether a program opened it is not examined.
 QString OuvrirDansTraitementDeTexte(QWidget *parent, const QTextDocument &lettre, const QString &nomDeFamille);
 
-// The lines of the letter as the editor shows them, wrapped where it wraps.
-QStringList LignesDeLaLettre(const Editor &editeur);
-
 // E-mail: hands the address to the desktop's e-mail program. A letter too long for an
 // address, or no e-mail program, is said in the error box, with the way out.
-bool EnvoyerParCourriel(QWidget *parent, const Editor &editeur, const QString &sujet);
+bool EnvoyerParCourriel(QWidget *parent, const QTextDocument &lettre, const QString &sujet);

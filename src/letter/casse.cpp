@@ -1,26 +1,5 @@
 #include "letter/casse.h"
 
-namespace {
-
-QChar minusculeAscii(QChar c)
-{
-    return (c >= u'A' && c <= u'Z') ? QChar(c.unicode() + 32) : c;
-}
-
-QChar majusculeAscii(QChar c)
-{
-    return (c >= u'a' && c <= u'z') ? QChar(c.unicode() - 32) : c;
-}
-
-QString transformer(QString texte, QChar (*f)(QChar), qsizetype debut = 0)
-{
-    for (qsizetype i = debut; i < texte.size(); ++i)
-        texte[i] = f(texte.at(i));
-    return texte;
-}
-
-} // namespace
-
 QString ChangerCasse(const QString &texte, int mode, bool retirerPoint)
 {
     if (texte.isEmpty())
@@ -28,20 +7,19 @@ QString ChangerCasse(const QString &texte, int mode, bool retirerPoint)
     QString r = texte;
     switch (mode) {
     case 0:
-        r[0] = majusculeAscii(r.at(0));
+        r[0] = r.at(0).toUpper();
         break;
     case 1:
-        r[0] = minusculeAscii(r.at(0));
+        r[0] = r.at(0).toLower();
         break;
     case 2:
-        r = transformer(r, minusculeAscii, 1);
-        r[0] = majusculeAscii(r.at(0));
+        r = r.at(0).toUpper() + r.mid(1).toLower();
         break;
     case 3:
-        r = transformer(r, minusculeAscii);
+        r = r.toLower();
         break;
     case 4:
-        r = transformer(r, majusculeAscii);
+        r = r.toUpper();
         break;
     default:
         break;
@@ -55,6 +33,6 @@ bool CommenceParVoyelle(const QString &mot)
 {
     if (mot.isEmpty())
         return false;
-    static const QString voyelles = QStringLiteral("aeiouyàéèêëùôîh");
-    return voyelles.contains(minusculeAscii(mot.at(0)));
+    static const QString voyelles = QStringLiteral("aeiouyàâéèêëîïôùûœæh");
+    return voyelles.contains(mot.at(0).toLower());
 }

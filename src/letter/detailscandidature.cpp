@@ -40,7 +40,7 @@ const QStringList &contacts()
         QStringLiteral("Rencontre au meeting XXXXXX"),
         QStringLiteral("Stage dans son service/entreprise"),
         QStringLiteral("Mission dans son service/entreprise"),
-        QStringLiteral("Recommendation de Mr/Mme XXXXXX"),
+        QStringLiteral("Recommandation de M./Mme XXXXXX"),
     };
     return l;
 }
@@ -55,7 +55,7 @@ const QStringList &phrasesContact()
         QStringLiteral("notre rencontre au meeting XXXXXXXX"),
         QStringLiteral("mon précédent stage dans votre entreprise"),
         QStringLiteral("la précédente mission que j'ai réalisée dans votre entreprise"),
-        QStringLiteral("recommendations de XXXXXX"),
+        QStringLiteral("recommandations de XXXXXX"),
     };
     return l;
 }
@@ -254,6 +254,17 @@ const QStringList &phrasesSecteur()
         QStringLiteral("de la vente à domicile"),
     };
     return l;
+}
+
+QString phraseContact(int indexContact, const QString &nomContact)
+{
+    QString phrase = phrasesContact().value(indexContact);
+    // The forum's or meeting's name, once typed, takes the place of the mark.
+    const bool rencontre = indexContact == 3 || indexContact == 4;
+    const QString nom = nomContact.trimmed();
+    if (rencontre && !nom.isEmpty() && nom != QLatin1String("XXXXXXXX"))
+        phrase.replace(QLatin1String("XXXXXXXX"), nom);
+    return phrase;
 }
 
 QString legendeNomContact(int indexContact)

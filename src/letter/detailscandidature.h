@@ -14,6 +14,10 @@ const QStringList &phrasesContact();     // CombPrecContactHidden
 const QStringList &secteurs();           // CombSecteur
 const QStringList &phrasesSecteur();     // CombSecteurHidden
 
+// The letter's phrase for a previous contact: for a meeting at a forum or a meeting, the
+// name typed in EdNomPrecContact in place of the mark; the mark stays when none was typed.
+QString phraseContact(int indexContact, const QString &nomContact);
+
 // Caption of the contact panel's label for a contact kind that needs a name, empty otherwise.
 QString legendeNomContact(int indexContact);
 

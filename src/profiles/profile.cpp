@@ -1,7 +1,9 @@
 #include "profiles/profile.h"
 
 #include <QByteArray>
+#include <QDate>
 
+#include <algorithm>
 #include <cstring>
 
 const std::array<Profile::Champ, Profile::NombreDeChamps> &Profile::champs()
@@ -59,7 +61,10 @@ const QStringList &Profile::itemsAnneeDispo()
 {
     static const QStringList l = [] {
         QStringList annees;
-        for (int a = 2007; a <= 2020; ++a)
+        // Index 0 stays 2007, as stored profiles count from it; the list reaches five years
+        // past the current one, so any start a user could plan is there.
+        const int derniere = std::max(2020, QDate::currentDate().year() + 5);
+        for (int a = 2007; a <= derniere; ++a)
             annees << QString::number(a);
         return annees;
     }();

@@ -199,7 +199,8 @@ void TFormsDialog::disposer(bool ouiNon)
 
 SBitBtn *TFormsDialog::boutonParDefaut() const
 {
-    return BoutOK->isHidden() ? BoutYes : BoutOK;
+    // The program's questions all ask before something is lost: the safe answer is the default.
+    return BoutOK->isHidden() ? BoutNo : BoutOK;
 }
 
 void TFormsDialog::terminer(Resultat resultat)
@@ -252,8 +253,9 @@ void TFormsDialog::keyPressEvent(QKeyEvent *event)
 
 void TFormsDialog::closeEvent(QCloseEvent *event)
 {
+    // A question closed without an answer is not a yes.
     if (m_boucle)
-        terminer(Ferme);
+        terminer(BoutOK->isHidden() ? Non : Ferme);
     event->accept();
 }
 

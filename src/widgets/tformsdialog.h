@@ -47,8 +47,9 @@ public:
     explicit TFormsDialog(QWidget *parent = nullptr);
     ~TFormsDialog() override;
 
-    // Shows the lines and waits for the answer: false only when the user chose "Non".
-    // ouiNon: a question ("Attention", Oui/Non); otherwise a notice ("Information", OK).
+    // Shows the lines and waits for the answer: false only when the answer is "Non".
+    // ouiNon: a question ("Attention", Oui/Non), where Enter answers "Non" and closing the
+    // dialog (Escape, the close box) counts as "Non"; otherwise a notice ("Information", OK).
     bool ShowsDialog(const QString &ligne1, const QString &ligne2, const QString &ligne3,
                      bool ouiNon);
 

@@ -7,6 +7,7 @@
 #include "profiles/settingsfile.h"
 #include "app/tform2.h"
 #include "app/tform4.h"
+#include "editor/sortie.h"
 #include "widgets/clignotementlabel.h"
 #include "widgets/sbitbtn.h"
 #include "widgets/scombobox.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -36,6 +38,7 @@ private:
     QString m_ini;
     QStringList m_messages;
     QStringList m_erreurs;
+    int m_reponse = TFormsDialog::OK;
 
     QByteArray lireIni() const
     {
@@ -75,7 +78,7 @@ private slots:
     {
         QVERIFY(m_dossier.isValid());
         m_ini = m_dossier.filePath(QStringLiteral("Vendelair.ini"));
-        FenetresTest::brancher(m_dossier.path(), m_erreurs, m_messages);
+        FenetresTest::brancher(m_dossier.path(), m_erreurs, m_messages, [this] { return m_reponse; });
     }
 
     void init()
@@ -185,9 +188,16 @@ private slots:
         creer(QStringLiteral("A"), QStringLiteral("alpha"));
         creer(QStringLiteral("B"), QStringLiteral("bêta"));
         creer(QStringLiteral("C"), QStringLiteral("gamma"));
-        // Deleting a profile that is not the last saved one: the last saved one comes back.
+        // The program asks first; "Non" keeps the profile.
         Form1->sComboBox1->setCurrentIndex(0);
         Form1->sComboBox1Change();
+        m_messages.clear();
+        m_reponse = TFormsDialog::Non;
+        Form1->sBitBtn15Click();
+        m_reponse = TFormsDialog::Oui;
+        QCOMPARE(m_messages, QStringList{QStringLiteral("Voulez-vous vraiment supprimer le profil « A » ?||")});
+        QCOMPARE(items(Form1->sComboBox1).size(), 3);
+        // Deleting a profile that is not the last saved one: the last saved one comes back.
         Form1->sBitBtn15Click();
         QCOMPARE(items(Form1->sComboBox1), (QStringList{QStringLiteral("B"), QStringLiteral("C")}));
         QCOMPARE(Form1->sComboBox1->currentText(), QStringLiteral("C"));
@@ -199,6 +209,16 @@ private slots:
         QCOMPARE(Form1->sComboBox8->count(), 0);
         QCOMPARE(Form1->sComboBox3->count(), 0);
         QVERIFY(m_erreurs.isEmpty());
+        // With no profile chosen, the letter is not named after a deleted one.
+        QString propose;
+        RemplacerDialogueEnregistrement([&](QFileDialog &d) {
+            propose = QFileInfo(d.selectedFiles().value(0)).completeBaseName();
+            return QString();
+        });
+        Form1->sBitBtn27Click();
+        RemplacerDialogueEnregistrement({});
+        QCOMPARE(propose, QStringLiteral("Lettre_de_motivation"));
+        m_reponse = TFormsDialog::OK;
     }
 
     void listesExperiences_data()
@@ -208,7 +228,7 @@ private slots:
         QTest::newRow("point final") << QStringList{QStringLiteral("Gestion de projets.")}
                                      << QStringList{QStringLiteral("gestion de projets")};
         QTest::newRow("majuscule accentuée") << QStringList{QStringLiteral("École d'ingénieurs")}
-                                             << QStringList{QStringLiteral("École d'ingénieurs")};
+                                             << QStringList{QStringLiteral("école d'ingénieurs")};
         QTest::newRow("deux points") << QStringList{QStringLiteral("Vente..")} << QStringList{QStringLiteral("vente.")};
         QTest::newRow("deux mémos égaux") << QStringList{QStringLiteral("Accueil"), QStringLiteral("Accueil")}
                                           << QStringList{QStringLiteral("accueil"), QStringLiteral("accueil")};
@@ -319,6 +339,11 @@ private slots:
         }
         Form4->close();
         QVERIFY(Form2->isEnabled() && Form2->isVisible());
+        // The help says what saving asks: the current position is required.
+        QStringList textes;
+        for (const QLabel *l : Form4->Sujets.at(TForm4::JeSuisActuellement).first->findChildren<QLabel *>())
+            textes << l->text();
+        QVERIFY2(textes.contains(QStringLiteral("Ce champ est obligatoire.")), qPrintable(textes.join(u'|')));
     }
 
     void premierDemarrage()

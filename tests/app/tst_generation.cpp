@@ -144,9 +144,25 @@ private slots:
         Form1->sBitBtn3Click();
         QCOMPARE(p()->EdSociete->text(), QStringLiteral("Atelier éclair"));
         QCOMPARE(Form2->EdNom->text(), QStringLiteral("Ferrand"));
-        QCOMPARE(lignes().at(6), QStringLiteral("ATELIER éCLAIR"));
+        QCOMPARE(lignes().at(6), QStringLiteral("ATELIER ÉCLAIR"));
         QCOMPARE(lignes().first(), QStringLiteral("Hugo Ferrand"));
         QVERIFY(!fragments([](const AttributsTexte &a) { return a.couleur == QColor(255, 0, 0); }).isEmpty());
+    }
+
+    // The forum's name typed in the contact panel reaches the letter; left empty, the mark
+    // stays for the user to fill in.
+    void rencontreAuForum()
+    {
+        choisir(p()->sComboBox4, 2);
+        p()->sEdit1->setText(QStringLiteral("Martin"));
+        choisir(p()->CombPrecedentContact, 3);
+        p()->EdNomPrecContact->setText(QStringLiteral("Emploi Culture de Lyon"));
+        Form1->sBitBtn3Click();
+        QVERIFY2(Form1->Editor->texteComplet().contains(QStringLiteral("notre rencontre au forum Emploi Culture de Lyon")),
+                 qPrintable(Form1->Editor->texteComplet()));
+        p()->EdNomPrecContact->clear();
+        Form1->sBitBtn3Click();
+        QVERIFY(Form1->Editor->texteComplet().contains(QStringLiteral("notre rencontre au forum XXXXXXXX")));
     }
 
     void sortiesDeLaLettre()
@@ -226,12 +242,17 @@ private slots:
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages.first().endsWith(QStringLiteral("Voulez-vous vraiment quitter Vendelair ?")));
         QVERIFY(lignes().first().startsWith(QStringLiteral("Cher ")));
+        // A new letter would replace it: the same question, "Non" keeps it.
+        Form1->sBitBtn3Click();
+        QCOMPARE(m_messages.size(), 2);
+        QVERIFY(m_messages.last().endsWith(QStringLiteral("Voulez-vous vraiment la remplacer par une autre ?")));
+        QVERIFY(lignes().first().startsWith(QStringLiteral("Cher ")));
         // Once saved, nothing more to ask.
         RemplacerDialogueEnregistrement([this](QFileDialog &) { return m_dossier.filePath(QStringLiteral("l.rtf")); });
         Form1->sBitBtn27Click();
         RemplacerDialogueEnregistrement({});
         QVERIFY(Form1->close());
-        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages.size(), 2);
         m_reponse = TFormsDialog::OK;
     }
 

@@ -166,7 +166,7 @@ private slots:
             {"Rencontre au meeting XXXXXX", "notre rencontre au meeting XXXXXXXX"},
             {"Stage dans son service/entreprise", "mon précédent stage dans votre entreprise"},
             {"Mission dans son service/entreprise", "la précédente mission que j'ai réalisée dans votre entreprise"},
-            {"Recommendation de Mr/Mme XXXXXX", "recommendations de XXXXXX"},
+            {"Recommandation de M./Mme XXXXXX", "recommandations de XXXXXX"},
         };
         QCOMPARE(p->CombPrecedentContact->count(), 8);
         QCOMPARE(p->CombPrecContactHidden->count(), 8);

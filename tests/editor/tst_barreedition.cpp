@@ -66,6 +66,16 @@ private slots:
         QCOMPARE(formatA(b->Editor, 6).foreground().color(), QColor(0xFF, 0, 0));
         QVERIFY(!formatA(b->Editor, 2).hasProperty(QTextFormat::ForegroundBrush));
 
+        // Undone from the keyboard, the selection unchanged: the buttons show it at once.
+        QTest::keyClick(b->Editor, Qt::Key_Z, Qt::ControlModifier); // the colour
+        QTest::keyClick(b->Editor, Qt::Key_Z, Qt::ControlModifier); // the size
+        QTest::keyClick(b->Editor, Qt::Key_Z, Qt::ControlModifier); // the bold
+        QVERIFY(!b->BoutGras->estEnfonce());
+        QCOMPARE(formatA(b->Editor, 4).fontWeight(), QFont::Normal);
+        QVERIFY(b->BoutRetablir->isEnabled());
+        QTest::keyClick(b->Editor, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(b->BoutGras->estEnfonce());
+
         // Nothing selected: the change goes to what is typed next, not to the text.
         b->Editor->placerCurseur(7);
         b->EditorSelectionChange();

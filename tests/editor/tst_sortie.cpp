@@ -160,6 +160,7 @@ private slots:
         QVERIFY(QDir().mkpath(m_racine.filePath(QStringLiteral("tmp"))));
         qputenv("TMPDIR", QFile::encodeName(m_racine.filePath(QStringLiteral("tmp"))));
         RemplacerAfficheurErreur([this](const QString &m) { m_erreurs.append(m); });
+        RemplacerImprimantes([] { return QStringList{QStringLiteral("Bureau")}; });
         RemplacerOuvreur([this](const QUrl &u) {
             m_ouverts.append(u);
             return true;
@@ -185,10 +186,10 @@ private slots:
         QTest::addColumn<QString>("surDisque");
         QTest::newRow("final full stop") << "dupont." << "Lettre_de_motivation_Dupont" << "Lettre_de_motivation_Dupont";
         QTest::newRow("only one full stop") << "dupont.." << "Lettre_de_motivation_Dupont." << "Lettre_de_motivation_Dupont.";
-        QTest::newRow("accented first letter") << "éloi" << "Lettre_de_motivation_éloi" << "Lettre_de_motivation_éloi";
+        QTest::newRow("accented first letter") << "éloi" << "Lettre_de_motivation_Éloi" << "Lettre_de_motivation_Éloi";
         QTest::newRow("rest unchanged") << "de LA tour" << "Lettre_de_motivation_De LA tour"
                                         << "Lettre_de_motivation_De LA tour";
-        QTest::newRow("empty") << "" << "Lettre_de_motivation_" << "Lettre_de_motivation_";
+        QTest::newRow("no name") << "" << "Lettre_de_motivation" << "Lettre_de_motivation";
         QTest::newRow("a slash would name a folder") << "dupont/durand" << "Lettre_de_motivation_Dupont/durand"
                                                      << "Lettre_de_motivation_Dupont_durand";
     }
@@ -341,9 +342,10 @@ private slots:
             p.setOutputFileName(pdf);
             return accepter;
         });
-        QVERIFY(!ImprimerLettre(nullptr, *e.document(), QString(), rectangle24));
+        QStringList echec;
+        QVERIFY(!ImprimerLettre(nullptr, *e.document(), QString(), rectangle24, &echec));
         QVERIFY(!QFile::exists(pdf));
-        QVERIFY(m_erreurs.isEmpty());
+        QCOMPARE(echec, QStringList());
 
         // A printer that cannot take the job.
         accepter = true;
@@ -352,9 +354,18 @@ private slots:
             p.setOutputFileName(m_racine.filePath(QStringLiteral("absent/lettre.pdf")));
             return true;
         });
-        QVERIFY(!ImprimerLettre(nullptr, *e.document(), QString(), rectangle24));
-        QCOMPARE(m_erreurs.size(), 1);
-        QVERIFY(m_erreurs.first().startsWith(QStringLiteral("Impossible d'imprimer la lettre")));
+        QVERIFY(!ImprimerLettre(nullptr, *e.document(), QString(), rectangle24, &echec));
+        QCOMPARE(echec.value(0), QStringLiteral("L'impression de la lettre sur cette imprimante a échoué."));
+
+        // No printer at all: said before any dialog.
+        bool dialogue = false;
+        RemplacerDialogueImpression([&](QPrintDialog &, QPrinter &) { return dialogue = true; });
+        RemplacerImprimantes([] { return QStringList(); });
+        QVERIFY(!ImprimerLettre(nullptr, *e.document(), QString(), rectangle24, &echec));
+        QVERIFY(!dialogue);
+        QCOMPARE(echec.value(0), QStringLiteral("Aucune imprimante n'est installée sur cet ordinateur."));
+        RemplacerImprimantes([] { return QStringList{QStringLiteral("Bureau")}; });
+        QVERIFY(m_erreurs.isEmpty());
     }
 
     // The copy for the word processor: always the same file, replaced, then opened.
@@ -452,18 +463,18 @@ private slots:
         QCOMPARE(relu.path(), QString::fromLatin1(DestinataireCourriel));
     }
 
-    // The body breaks where the editor wraps.
+    // The body is the letter's paragraphs, one line each, however narrow the editor.
     void envoyerParCourriel()
     {
         Editor e;
         e.resize(320, 400);
         e.ajouterLigne(QStringLiteral("Madame, Monsieur,"));
+        e.ajouterLigne(QString());
         e.ajouterLigne(paragrapheLong(1) + QStringLiteral(" R&D #1 ? 100 %"));
-        const QStringList lignes = LignesDeLaLettre(e);
-        QVERIFY(lignes.size() > 3);
-        QCOMPARE(lignes.size(), e.nombreDeLignes());
-        QCOMPARE(lignes.mid(1).join(QString()), paragrapheLong(1) + QStringLiteral(" R&D #1 ? 100 %"));
-        QVERIFY(EnvoyerParCourriel(nullptr, e, QStringLiteral("Candidature\nspontanée")));
+        QVERIFY(e.nombreDeLignes() > 4);
+        const QStringList lignes{QStringLiteral("Madame, Monsieur,"), QString(),
+                                 paragrapheLong(1) + QStringLiteral(" R&D #1 ? 100 %")};
+        QVERIFY(EnvoyerParCourriel(nullptr, *e.document(), QStringLiteral("Candidature\nspontanée")));
         QCOMPARE(m_ouverts.size(), 1);
         QString destinataire;
         const auto champs = champsCourriel(m_ouverts.first(), &destinataire);
@@ -474,7 +485,7 @@ private slots:
 
         // Too long for an address: nothing handed over, the way out said.
         e.ajouterLigne(QString(20000, u'é'));
-        QVERIFY(!EnvoyerParCourriel(nullptr, e, QStringLiteral("Candidature spontanée")));
+        QVERIFY(!EnvoyerParCourriel(nullptr, *e.document(), QStringLiteral("Candidature spontanée")));
         QCOMPARE(m_ouverts.size(), 1);
         QCOMPARE(m_erreurs.size(), 1);
         QVERIFY(m_erreurs.first().contains(QStringLiteral("Enregistrez-la")));

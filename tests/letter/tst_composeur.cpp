@@ -162,7 +162,7 @@ private slots:
         const LettreComposee lettre = composer(d);
         const QTextDocument &doc = *lettre.document;
         const QStringList l = lignes(doc);
-        QCOMPARE(l.at(6), QStringLiteral("ATELIER éCLAIR"));
+        QCOMPARE(l.at(6), QStringLiteral("ATELIER ÉCLAIR"));
         QCOMPARE(l.at(12), QStringLiteral("Objet : Réponse à l'offre \"XXXXXXXX\""));
         QCOMPARE(lettre.sujet, QStringLiteral("Réponse à l'offre \"XXXXXXXX\""));
         // Every mark is red, and nothing else is.

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QDate>
 #include <QTest>
 
 #include <unistd.h>
@@ -83,6 +84,15 @@ private slots:
         SettingsFile s(m_ini);
         QCOMPARE(s.EnumererProfiles(), noms);
         QCOMPARE(s.LireDernierProfile(), dernier);
+    }
+
+    // Stored profiles count years from 2007; the list reaches five years past this one.
+    void anneesDeDisponibilite()
+    {
+        const QStringList &annees = Profile::itemsAnneeDispo();
+        QCOMPARE(annees.first(), QStringLiteral("2007"));
+        QCOMPARE(annees.at(13), QStringLiteral("2020"));
+        QCOMPARE(annees.last(), QString::number(QDate::currentDate().year() + 5));
     }
 
     void premiereSauvegarde()

@@ -204,9 +204,11 @@ void TestDialogueMessage::boucleModale_data()
     QTest::newRow("clic sur Non") << true << Geste::ClicNon << int(TFormsDialog::Non);
     QTest::newRow("clic sur Oui") << true << Geste::ClicOui << int(TFormsDialog::Oui);
     QTest::newRow("clic sur OK") << false << Geste::ClicOK << int(TFormsDialog::OK);
-    QTest::newRow("case de fermeture") << true << Geste::CaseFermeture << int(TFormsDialog::Ferme);
-    QTest::newRow("Echap") << true << Geste::Echap << int(TFormsDialog::Ferme);
-    QTest::newRow("Entree, question") << true << Geste::Entree << int(TFormsDialog::Oui);
+    // A question is never answered yes by accident.
+    QTest::newRow("case de fermeture, question") << true << Geste::CaseFermeture << int(TFormsDialog::Non);
+    QTest::newRow("Echap, question") << true << Geste::Echap << int(TFormsDialog::Non);
+    QTest::newRow("Echap, information") << false << Geste::Echap << int(TFormsDialog::Ferme);
+    QTest::newRow("Entree, question") << true << Geste::Entree << int(TFormsDialog::Non);
     QTest::newRow("Entree, information") << false << Geste::Entree << int(TFormsDialog::OK);
 }
 
@@ -247,7 +249,7 @@ void TestDialogueMessage::boucleModale()
     QVERIFY(!d.isVisible());
     QCOMPARE(int(d.resultat()), resultat);
     QCOMPARE(retour, resultat != TFormsDialog::Non);
-    QCOMPARE(focus, static_cast<QWidget *>(enfant<SBitBtn>(ouiNon ? "BoutYes" : "BoutOK")));
+    QCOMPARE(focus, static_cast<QWidget *>(enfant<SBitBtn>(ouiNon ? "BoutNo" : "BoutOK")));
 }
 
 QTEST_MAIN(TestDialogueMessage)
