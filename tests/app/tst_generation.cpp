@@ -213,6 +213,14 @@ private slots:
             QCOMPARE(relu.mid(0, ecrit.size()), ecrit);
         }
 
+        // Print with no printer installed: said in the program's message dialog.
+        RemplacerImprimantes([] { return QStringList(); });
+        m_messages.clear();
+        Form1->sBitBtn26Click();
+        RemplacerImprimantes({});
+        QCOMPARE(m_messages, QStringList{QStringLiteral("Aucune imprimante n'est installée sur cet ordinateur.|"
+                                                        "Enregistrez la lettre pour l'imprimer depuis un autre poste.|")});
+
         // Word processor: the same letter in the private folder, opened by the desktop.
         Form1->sBitBtn25Click();
         QVERIFY(ouverts.last().isLocalFile());
