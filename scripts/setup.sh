@@ -5,10 +5,10 @@ set -euo pipefail
 
 paquets=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n
   libgl-dev libxkbcommon-dev
   fonts-dejavu-core fonts-liberation2
-  xvfb xauth imagemagick poppler-utils unrtf
+  xvfb xauth imagemagick poppler-utils unrtf unzip
   grammalecte-cli
 )
 

@@ -1,4 +1,5 @@
 #include "app/demarrage.h"
+#include "platform/systeme.h"
 #include "widgets/skin.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     // Closing the main window ends the program, whatever else is open. Closing the help
     // window or the profile editor always shows the next window first, so the program
     // never runs out of windows on the way.
+    ChargerTraductionsQt();
     Skin::appliquer(app);
     CreerFenetres();
     const int code = QApplication::exec();

@@ -3,7 +3,7 @@
 #include "app/disposition.h"
 #include "app/panneaucandidature.h"
 #include "app/placementfenetre.h"
-#include "editor/marges.h"
+#include "document/marges.h"
 #include "editor/panneauediteur.h"
 #include "editor/sortie.h"
 #include "letter/detailscandidature.h"
@@ -28,6 +28,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QShortcut>
 #include <QTextDocument>
 #include <QTimer>
 
@@ -78,7 +79,7 @@ void TForm1::construireControles()
     sPanel1->setObjectName(QStringLiteral("sPanel1"));
     sPanel1->setGeometry(16, 455, 338, 89);
     sBitBtn3 = bouton(sPanel1, "sBitBtn3", QStringLiteral("generer"),
-                             QStringLiteral("Générer la lettre de motivation"), QRect(338 - 89, 12, 64, 64));
+                             QStringLiteral("Générer la lettre de motivation (F5)"), QRect(338 - 89, 12, 64, 64));
     Label3 = label(sPanel1, "Label3", QStringLiteral("Etape 3  -  Générer ma lettre"), 0, 36, true);
     Label3->setAlignment(Qt::AlignHCenter);
     Label3->setGeometry(0, 36, sBitBtn3->x(), Label3->height());
@@ -107,6 +108,13 @@ void TForm1::construireControles()
     connect(sBitBtn1, &SBitBtn::clicked, this, &TForm1::sBitBtn1Click);
     connect(sBitBtn3, &SBitBtn::clicked, this, &TForm1::sBitBtn3Click);
     connect(sBitBtn27, &SBitBtn::clicked, this, &TForm1::sBitBtn27Click);
+    // Save, print and Generate from the keyboard, wherever the focus is in the window.
+    const auto raccourci = [this](QKeyCombination touches, void (TForm1::*action)()) {
+        connect(new QShortcut(QKeySequence(touches), this), &QShortcut::activated, this, action);
+    };
+    raccourci(Qt::CTRL | Qt::Key_S, &TForm1::sBitBtn27Click);
+    raccourci(Qt::CTRL | Qt::Key_P, &TForm1::sBitBtn26Click);
+    raccourci(QKeyCombination(Qt::Key_F5), &TForm1::sBitBtn3Click);
     connect(sBitBtn26, &SBitBtn::clicked, this, &TForm1::sBitBtn26Click);
     connect(sBitBtn25, &SBitBtn::clicked, this, &TForm1::sBitBtn25Click);
     connect(sBitBtn2, &SBitBtn::clicked, this, &TForm1::sBitBtn2Click);
@@ -396,7 +404,9 @@ QString TForm1::nomDeFamille() const
 
 void TForm1::sBitBtn27Click()
 {
-    if (EnregistrerLettre(this, *Editor->document(), nomDeFamille()))
+    const QString auteur =
+        nomDeFamille().isEmpty() ? QString() : (m_profil.valeur("EdPrenom") + u' ' + m_profil.valeur("EdNom")).trimmed();
+    if (EnregistrerLettre(this, *Editor->document(), nomDeFamille(), auteur))
         Editor->document()->setModified(false);
     Editor->setFocus();
 }

@@ -13,37 +13,26 @@
 #include <algorithm>
 #include <memory>
 
-bool ImprimerDocument(const QTextDocument &lettre, QPrinter &imprimante, const QString &nomDocument, const QRect &page)
+bool DessinerPages(const QTextDocument &lettre, QPagedPaintDevice &appareil, const QRect &page)
 {
     if (page.width() <= 0 || page.height() <= 0)
         return false;
-    imprimante.setDocName(nomDocument);
-
-    // A copy laid out for the printer: its own resolution, no margin of its own, pages the
-    // size of the rectangle. Indents are in layout units, so they are set again from the
-    // letter's points at the printer's resolution.
-    const QTextDocument *original = &lettre;
-    const std::unique_ptr<QTextDocument> copie(original->clone());
+    // A copy laid out for the device: its own resolution, no margin of its own, pages the
+    // size of the rectangle, the indents set again from the letter's points.
+    const std::unique_ptr<QTextDocument> copie = FormatLettre::copieALEchelle(lettre, appareil.logicalDpiX() / 72.0);
     copie->setDocumentMargin(0);
-    copie->documentLayout()->setPaintDevice(&imprimante);
-    const qreal unitesParPoint = imprimante.logicalDpiX() / 72.0;
-    QTextCursor curseur(copie.get());
-    for (QTextBlock o = original->begin(), c = copie->begin(); o.isValid() && c.isValid(); o = o.next(), c = c.next()) {
-        const AttributsParagraphe p = FormatLettre::paragrapheDuBloc(o);
-        // Nothing shows left of the text area: an indent that would go there starts at 0.
-        const int premiere = std::max(0, p.premiereLigne);
-        const int suivantes = std::max(0, p.premiereLigne + p.gauche);
-        QTextBlockFormat f = c.blockFormat();
-        f.setLeftMargin(suivantes * unitesParPoint);
-        f.setTextIndent((premiere - suivantes) * unitesParPoint);
-        f.setRightMargin(std::max(0, p.droite) * unitesParPoint);
-        curseur.setPosition(c.position());
-        curseur.setBlockFormat(f);
-    }
+    // No ligatures on paper: "effectuer" stays six letters for whoever reads or searches the
+    // text out of a PDF (recruiters' software does).
+    QTextCursor tout(copie.get());
+    tout.select(QTextCursor::Document);
+    QTextCharFormat sansLigature;
+    sansLigature.setFontStyleStrategy(QFont::PreferNoShaping);
+    tout.mergeCharFormat(sansLigature);
+    copie->documentLayout()->setPaintDevice(&appareil);
     copie->setPageSize(QSizeF(page.size()));
 
     QPainter peintre;
-    if (!peintre.begin(&imprimante))
+    if (!peintre.begin(&appareil))
         return false;
     // Line by line: the layout moves a line that would cross the foot of a page onto the
     // next one, and each page draws only its own lines. (Drawing the whole layout under a
@@ -51,7 +40,7 @@ bool ImprimerDocument(const QTextDocument &lettre, QPrinter &imprimante, const Q
     const int pages = copie->pageCount();
     const qreal hauteur = page.height();
     for (int i = 0; i < pages; ++i) {
-        if (i > 0 && !imprimante.newPage()) {
+        if (i > 0 && !appareil.newPage()) {
             peintre.end();
             return false;
         }
@@ -74,4 +63,10 @@ bool ImprimerDocument(const QTextDocument &lettre, QPrinter &imprimante, const Q
         peintre.restore();
     }
     return peintre.end();
+}
+
+bool ImprimerDocument(const QTextDocument &lettre, QPrinter &imprimante, const QString &nomDocument, const QRect &page)
+{
+    imprimante.setDocName(nomDocument);
+    return DessinerPages(lettre, imprimante, page);
 }

@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QString>
 
+class QPagedPaintDevice;
 class QPrinter;
 class QTextDocument;
 
@@ -11,3 +12,6 @@ class QTextDocument;
 // printable area's coordinates) page after page, black on white. False when the printer
 // refuses the job.
 bool ImprimerDocument(const QTextDocument &lettre, QPrinter &imprimante, const QString &nomDocument, const QRect &page);
+
+// The same on any paged device (a printer, a PDF writer), without a document name.
+bool DessinerPages(const QTextDocument &lettre, QPagedPaintDevice &appareil, const QRect &page);

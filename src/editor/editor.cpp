@@ -739,7 +739,8 @@ void Editor::keyPressEvent(QKeyEvent *e)
         annuler();
         return;
     }
-    if (e->matches(QKeySequence::Redo)) {
+    // Ctrl+Y redoes too, as on most desktops.
+    if (e->matches(QKeySequence::Redo) || e->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)) {
         retablir();
         return;
     }

@@ -11,6 +11,7 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -59,8 +60,8 @@ PanneauEditeur::PanneauEditeur(QWidget *parent) : SPanel(parent)
     PanEditeur->setFixedHeight(HauteurBarre);
     const QSize grand(33, 33);
     sBitBtn27 = bouton(PanEditeur, "sBitBtn27", QStringLiteral("enregistrer"),
-                       QStringLiteral("Sauvegarder la lettre de motivation"), grand);
-    sBitBtn26 = bouton(PanEditeur, "sBitBtn26", QStringLiteral("imprimer"), QStringLiteral("Imprimer la lettre"), grand);
+                       QStringLiteral("Sauvegarder la lettre de motivation (Ctrl+S)"), grand);
+    sBitBtn26 = bouton(PanEditeur, "sBitBtn26", QStringLiteral("imprimer"), QStringLiteral("Imprimer la lettre (Ctrl+P)"), grand);
     BoutPolices = bouton(PanEditeur, "BoutPolices", QStringLiteral("police"), QStringLiteral("Choix de la police"), grand);
     BoutParagraphe = bouton(PanEditeur, "BoutParagraphe", QStringLiteral("regle"), QStringLiteral("Afficher la règle"), grand);
     Sep1 = separateur(PanEditeur, "Sep1");
@@ -111,9 +112,9 @@ PanneauEditeur::PanneauEditeur(QWidget *parent) : SPanel(parent)
     BoutTaillePoliceDown = bouton(PanPolice, "BoutTaillePoliceDown", QStringLiteral("moins"), QString(), QSize(16, 14));
     Sep3 = separateur(PanPolice, "Sep3");
     const QSize petit(25, 26);
-    BoutGras = bouton(PanPolice, "BoutGras", QStringLiteral("gras"), QStringLiteral("Gras"), petit);
-    BoutItal = bouton(PanPolice, "BoutItal", QStringLiteral("italique"), QStringLiteral("Italique"), petit);
-    BoutSoulign = bouton(PanPolice, "BoutSoulign", QStringLiteral("souligne"), QStringLiteral("Souligné"), petit);
+    BoutGras = bouton(PanPolice, "BoutGras", QStringLiteral("gras"), QStringLiteral("Gras (Ctrl+B)"), petit);
+    BoutItal = bouton(PanPolice, "BoutItal", QStringLiteral("italique"), QStringLiteral("Italique (Ctrl+I)"), petit);
+    BoutSoulign = bouton(PanPolice, "BoutSoulign", QStringLiteral("souligne"), QStringLiteral("Souligné (Ctrl+U)"), petit);
     BoutCouleur = bouton(PanPolice, "BoutCouleur", QStringLiteral("couleur"), QStringLiteral("Couleur de la police"), petit);
     Sep4 = separateur(PanPolice, "Sep4");
     BoutAlignGauche = bouton(PanPolice, "BoutAlignGauche", QStringLiteral("gauche"),
@@ -213,6 +214,15 @@ PanneauEditeur::PanneauEditeur(QWidget *parent) : SPanel(parent)
     connect(CombPolice, &SComboBox::change, this, &PanneauEditeur::CombPoliceChange);
     connect(EdTaillePolice, &SEdit::textChanged, this, &PanneauEditeur::EdTaillePoliceChange);
     connect(Editor, &::Editor::selectionModifiee, this, &PanneauEditeur::EditorSelectionChange);
+    // The style keys work wherever the focus is in the editor's panel; undo and redo are the
+    // editor's own keys.
+    const auto raccourci = [this](QKeyCombination touches, void (PanneauEditeur::*action)()) {
+        auto *r = new QShortcut(QKeySequence(touches), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+        connect(r, &QShortcut::activated, this, action);
+    };
+    raccourci(Qt::CTRL | Qt::Key_B, &PanneauEditeur::BoutGrasClick);
+    raccourci(Qt::CTRL | Qt::Key_I, &PanneauEditeur::BoutItalClick);
+    raccourci(Qt::CTRL | Qt::Key_U, &PanneauEditeur::BoutSoulignClick);
     connect(Editor, &::Editor::sourisDeplacee, this, &PanneauEditeur::EditorMouseMove);
     PanEditeur->installEventFilter(this);
     PanPolice->installEventFilter(this);
@@ -391,14 +401,14 @@ void PanneauEditeur::UpdateEditActions()
                                           "Annuler le glisser-déplacer", "Annuler couper", "Annuler coller"};
     static const char *const retablir[] = {"Rétablir", "Rétablir texte", "Rétablir la suppression",
                                            "Rétablir le glisser-déplacer", "Rétablir couper", "Rétablir coller"};
-    const auto indiquer = [](SBitBtn *b, int type, const char *const *textes) {
+    const auto indiquer = [](SBitBtn *b, int type, const char *const *textes, const char *touches) {
         if (!b->isEnabled())
             type = 0;
         if (type >= 0 && type <= 5)
-            b->setToolTip(QString::fromUtf8(textes[type]));
+            b->setToolTip(QString::fromUtf8(textes[type]) + QLatin1String(touches));
     };
-    indiquer(BoutAnnuler, Editor->typeAnnulation(), annuler);
-    indiquer(BoutRetablir, Editor->typeRetablissement(), retablir);
+    indiquer(BoutAnnuler, Editor->typeAnnulation(), annuler, " (Ctrl+Z)");
+    indiquer(BoutRetablir, Editor->typeRetablissement(), retablir, " (Ctrl+Y)");
 }
 
 void PanneauEditeur::GetFontNames()

@@ -2,6 +2,7 @@
 
 #include "letter/casse.h"
 #include "document/courriel.h"
+#include "document/enregistrement.h"
 #include "document/impression.h"
 #include "document/rtf.h"
 #include "platform/systeme.h"
@@ -60,13 +61,31 @@ QString dossierEnregistrement()
 
 } // namespace
 
+const QStringList &FiltresEnregistrement()
+{
+    static const QStringList filtres{QStringLiteral("Document PDF (*.pdf)"), QStringLiteral("Texte enrichi (*.rtf)"),
+                                     QStringLiteral("Document OpenDocument (*.odt)")};
+    return filtres;
+}
+
+namespace {
+
+FormatFichier formatDuFiltre(const QString &filtre)
+{
+    const qsizetype i = FiltresEnregistrement().indexOf(filtre);
+    return i == 0 ? FormatFichier::Pdf : i == 2 ? FormatFichier::Odt : FormatFichier::Rtf;
+}
+
+} // namespace
+
 QFileDialog *PreparerDialogueEnregistrement(QWidget *parent, const QString &nomDeFamille)
 {
     auto *dialogue = new QFileDialog(parent);
     dialogue->setAcceptMode(QFileDialog::AcceptSave);
     dialogue->setFileMode(QFileDialog::AnyFile);
     dialogue->setWindowTitle(QStringLiteral("Enregistrer la lettre de motivation sous..."));
-    dialogue->setDefaultSuffix(QStringLiteral("rtf"));
+    dialogue->setNameFilters(FiltresEnregistrement());
+    dialogue->selectNameFilter(FiltresEnregistrement().at(1));
     dialogue->setOption(QFileDialog::DontConfirmOverwrite, true);
     dialogue->setDirectory(dossierEnregistrement());
     dialogue->selectFile(NomFichierSurDisque(nomDeFamille));
@@ -78,7 +97,8 @@ void RemplacerDialogueEnregistrement(std::function<QString(QFileDialog &)> repon
     g_reponseEnregistrement = std::move(reponse);
 }
 
-bool EnregistrerLettre(QWidget *parent, const QTextDocument &lettre, const QString &nomDeFamille)
+bool EnregistrerLettre(QWidget *parent, const QTextDocument &lettre, const QString &nomDeFamille,
+                       const QString &auteur)
 {
     const std::unique_ptr<QFileDialog> dialogue(PreparerDialogueEnregistrement(parent, nomDeFamille));
     QString chemin;
@@ -88,8 +108,12 @@ bool EnregistrerLettre(QWidget *parent, const QTextDocument &lettre, const QStri
         chemin = dialogue->selectedFiles().value(0);
     if (chemin.isEmpty())
         return false;
+    // The extension typed decides, otherwise the chosen filter, whose extension is added.
+    const FormatFichier format = FormatDuChemin(chemin, formatDuFiltre(dialogue->selectedNameFilter()));
+    if (QFileInfo(chemin).suffix().isEmpty())
+        chemin += u'.' + ExtensionDe(format);
     QString erreur;
-    if (!EnregistrerRtf(lettre, chemin, &erreur)) {
+    if (!EnregistrerDocument(lettre, chemin, format, QFileInfo(chemin).completeBaseName(), auteur, &erreur)) {
         AfficherErreurStandard(parent, erreur);
         return false;
     }

@@ -23,15 +23,21 @@ QString NomFichierLettre(const QString &nomDeFamille);
 // The letter file name as a name on disk: a '/' would name a folder, it becomes '_'.
 QString NomFichierSurDisque(const QString &nomDeFamille);
 
-// The save dialog as the letter's save command shows it: its title, "rtf" added to a name
-// typed without extension, no file-type filter, no question before replacing a file, the
-// letter file name proposed. The caller owns it.
+// The save dialog's filters: "Document PDF (*.pdf)", "Texte enrichi (*.rtf)" (chosen at
+// first), "Document OpenDocument (*.odt)".
+const QStringList &FiltresEnregistrement();
+
+// The save dialog as the letter's save command shows it: its title, the three filters, no
+// question before replacing a file, the letter file name proposed. The caller owns it.
 QFileDialog *PreparerDialogueEnregistrement(QWidget *parent, const QString &nomDeFamille);
 
-// Save: asks where (nothing happens when the user cancels) and writes the letter there
-// as RTF. A file that cannot be written is reported in the standard error box; the result
-// says whether the letter was written.
-bool EnregistrerLettre(QWidget *parent, const QTextDocument &lettre, const QString &nomDeFamille);
+// Save: asks where (nothing happens when the user cancels) and writes the letter there as
+// PDF, RTF or ODT, as the extension typed says or else the chosen filter (whose extension
+// a name typed without one gets); a PDF gets the
+// file's name as title and the applicant as author. A file that cannot be written is
+// reported in the standard error box; the result says whether the letter was written.
+bool EnregistrerLettre(QWidget *parent, const QTextDocument &lettre, const QString &nomDeFamille,
+                       const QString &auteur = QString());
 
 // Tests answer the save dialog: given the prepared dialog, the chosen path or an empty
 // string for Cancel (an empty function restores the real dialog).

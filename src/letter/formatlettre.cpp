@@ -1,6 +1,7 @@
 #include "letter/formatlettre.h"
 
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QVariant>
 
@@ -68,6 +69,20 @@ AttributsParagraphe paragrapheDuBloc(const QTextBlock &bloc)
 {
     const QTextDocument *document = bloc.document();
     return paragraphe(bloc.blockFormat(), document ? unitesParPoint(*document) : 1.0);
+}
+
+std::unique_ptr<QTextDocument> copieALEchelle(const QTextDocument &lettre, qreal unites)
+{
+    std::unique_ptr<QTextDocument> copie(lettre.clone());
+    QTextCursor curseur(copie.get());
+    for (QTextBlock o = lettre.begin(), c = copie->begin(); o.isValid() && c.isValid(); o = o.next(), c = c.next()) {
+        QTextBlockFormat f = c.blockFormat();
+        ecrireRetraits(f, paragrapheDuBloc(o), unites);
+        curseur.setPosition(c.position());
+        curseur.setBlockFormat(f);
+    }
+    definirUnitesParPoint(*copie, unites);
+    return copie;
 }
 
 int alignementDe(Qt::Alignment a)

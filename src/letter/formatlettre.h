@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTextFormat>
 
+#include <memory>
 #include <optional>
 
 class QTextBlock;
@@ -68,6 +69,10 @@ void definirUnitesParPoint(QTextDocument &document, qreal unites);
 
 // The block's paragraph attributes in its document.
 AttributsParagraphe paragrapheDuBloc(const QTextBlock &bloc);
+
+// A copy of the letter whose Qt margins are laid out at unitesParPoint units per point (a
+// printer's resolution, 96/72 for a reader that takes margins as pixels at 96 dpi).
+std::unique_ptr<QTextDocument> copieALEchelle(const QTextDocument &lettre, qreal unitesParPoint);
 
 Qt::Alignment alignementQt(int alignement);
 int alignementDe(Qt::Alignment alignement);

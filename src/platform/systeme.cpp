@@ -9,6 +9,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QHash>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <cerrno>
 
@@ -145,4 +147,14 @@ bool OuvrirAvecShell(const QUrl &cible)
 void RemplacerOuvreur(std::function<bool(const QUrl &)> ouvreur)
 {
     g_ouvreur = std::move(ouvreur);
+}
+
+bool ChargerTraductionsQt()
+{
+    auto *traducteur = new QTranslator(QCoreApplication::instance());
+    if (!traducteur->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete traducteur;
+        return false;
+    }
+    return QCoreApplication::installTranslator(traducteur);
 }

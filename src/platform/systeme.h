@@ -37,3 +37,8 @@ std::optional<QByteArray> RessourceEmbarquee(const QString &nom);
 bool OuvrirAvecShell(const QUrl &cible);
 // Tests watch what would be opened instead of starting programs (empty restores).
 void RemplacerOuvreur(std::function<bool(const QUrl &)> ouvreur);
+
+// Qt's own texts (file, print and colour dialogs, the editor's context menu) in French,
+// whatever the user's language: Qt's French translations from Qt's translations folder,
+// installed into the application. False when they are not installed.
+bool ChargerTraductionsQt();

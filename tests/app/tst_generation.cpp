@@ -112,10 +112,13 @@ private slots:
         QCOMPARE(Form1->Editor->zoom(), Form1->Editor->width() * 100 / 642);
         QCOMPARE(Form1->LetterSubject, QStringLiteral("Candidature spontanée"));
 
-        // A second press writes a new letter; typing in the company's name brings the
+        // A second letter, from the keyboard (F5); typing in the company's name brings the
         // first caption back.
         const QString premiere = Form1->Editor->texteComplet();
-        Form1->sBitBtn3Click();
+        Form1->show();
+        Form1->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form1));
+        QTest::keyClick(Form1->Editor, Qt::Key_F5);
         QCOMPARE(lignes().size(), 26);
         QVERIFY(Form1->Editor->texteComplet() != premiere);
         QTest::keyClicks(p()->EdSociete, QStringLiteral(" SA"));
@@ -255,9 +258,12 @@ private slots:
         QCOMPARE(m_messages.size(), 2);
         QVERIFY(m_messages.last().endsWith(QStringLiteral("Voulez-vous vraiment la remplacer par une autre ?")));
         QVERIFY(lignes().first().startsWith(QStringLiteral("Cher ")));
-        // Once saved, nothing more to ask.
+        // Once saved (here with Ctrl+S), nothing more to ask.
         RemplacerDialogueEnregistrement([this](QFileDialog &) { return m_dossier.filePath(QStringLiteral("l.rtf")); });
-        Form1->sBitBtn27Click();
+        Form1->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form1));
+        QTest::keyClick(Form1->Editor, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFile::exists(m_dossier.filePath(QStringLiteral("l.rtf"))));
         RemplacerDialogueEnregistrement({});
         QVERIFY(Form1->close());
         QCOMPARE(m_messages.size(), 2);

@@ -85,6 +85,26 @@ private slots:
         QVERIFY(!formatA(b->Editor, 5).fontItalic());
     }
 
+    void raccourcisDeStyle()
+    {
+        // Ctrl+B, Ctrl+I, Ctrl+U work on the selection as the buttons do.
+        taper(QStringLiteral("abc def"));
+        m_fenetre->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_fenetre));
+        selectionner(4, 3);
+        QTest::keyClick(b->Editor, Qt::Key_B, Qt::ControlModifier);
+        QVERIFY(b->BoutGras->estEnfonce());
+        QTest::keyClick(b->Editor, Qt::Key_I, Qt::ControlModifier);
+        QVERIFY(b->BoutItal->estEnfonce());
+        QVERIFY(formatA(b->Editor, 4).fontItalic());
+        QTest::keyClick(b->Editor, Qt::Key_U, Qt::ControlModifier);
+        QVERIFY(formatA(b->Editor, 4).fontUnderline());
+        QTest::keyClick(b->Editor, Qt::Key_B, Qt::ControlModifier);
+        QVERIFY(!b->BoutGras->estEnfonce());
+        QCOMPARE(formatA(b->Editor, 4).fontWeight(), QFont::Normal);
+        QCOMPARE(b->BoutGras->toolTip(), QStringLiteral("Gras (Ctrl+B)"));
+    }
+
     void laBarreSuitLaSelection()
     {
         taper(QStringLiteral("noir auto"));
@@ -184,27 +204,27 @@ private slots:
     {
         b->UpdateEditActions();
         QVERIFY(!b->BoutAnnuler->isEnabled());
-        QCOMPARE(b->BoutAnnuler->toolTip(), QStringLiteral("Annuler"));
+        QCOMPARE(b->BoutAnnuler->toolTip(), QStringLiteral("Annuler (Ctrl+Z)"));
         QVERIFY(!b->BoutCouper->isEnabled());
         taper(QStringLiteral("Bonjour"));
         b->UpdateEditActions();
         QVERIFY(b->BoutAnnuler->isEnabled());
-        QCOMPARE(b->BoutAnnuler->toolTip(), QStringLiteral("Annuler texte"));
+        QCOMPARE(b->BoutAnnuler->toolTip(), QStringLiteral("Annuler texte (Ctrl+Z)"));
         QApplication::clipboard()->setText(QStringLiteral(" madame"));
         b->BoutCollerClick();
-        QCOMPARE(b->BoutAnnuler->toolTip(), QStringLiteral("Annuler coller"));
+        QCOMPARE(b->BoutAnnuler->toolTip(), QStringLiteral("Annuler coller (Ctrl+Z)"));
         b->BoutAnnulerClick();
-        QCOMPARE(b->BoutRetablir->toolTip(), QStringLiteral("Rétablir coller"));
-        QCOMPARE(b->BoutAnnuler->toolTip(), QStringLiteral("Annuler texte"));
+        QCOMPARE(b->BoutRetablir->toolTip(), QStringLiteral("Rétablir coller (Ctrl+Y)"));
+        QCOMPARE(b->BoutAnnuler->toolTip(), QStringLiteral("Annuler texte (Ctrl+Z)"));
         b->BoutAnnulerClick();
         QVERIFY(!b->BoutAnnuler->isEnabled());
-        QCOMPARE(b->BoutAnnuler->toolTip(), QStringLiteral("Annuler"));
+        QCOMPARE(b->BoutAnnuler->toolTip(), QStringLiteral("Annuler (Ctrl+Z)"));
         QCOMPARE(b->Editor->texteComplet(), QString());
         b->BoutRetablirClick();
         selectionner(0, 3);
         QVERIFY(b->BoutCouper->isEnabled() && b->BoutCopier->isEnabled());
         b->BoutCouperClick();
-        QCOMPARE(b->BoutAnnuler->toolTip(), QStringLiteral("Annuler couper"));
+        QCOMPARE(b->BoutAnnuler->toolTip(), QStringLiteral("Annuler couper (Ctrl+Z)"));
         // Formatting a selection is an undo step too, shown as soon as it is made.
         b->Editor->vider();
         b->Editor->ajouterLigne(QStringLiteral("Madame"));
@@ -212,7 +232,7 @@ private slots:
         QVERIFY(!b->BoutAnnuler->isEnabled());
         b->BoutGrasClick();
         QVERIFY(b->BoutAnnuler->isEnabled());
-        QCOMPARE(b->BoutAnnuler->toolTip(), QStringLiteral("Annuler"));
+        QCOMPARE(b->BoutAnnuler->toolTip(), QStringLiteral("Annuler (Ctrl+Z)"));
     }
 
     void panneauxCoulissants()

@@ -1,4 +1,4 @@
-#include "editor/marges.h"
+#include "document/marges.h"
 #include "editor/panneauediteur.h"
 #include "editor/regle.h"
 

@@ -6,6 +6,7 @@
 #include "widgets/ecran.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -207,11 +208,13 @@ private slots:
     {
         const std::unique_ptr<QFileDialog> d(PreparerDialogueEnregistrement(nullptr, QStringLiteral("dupont.")));
         QCOMPARE(d->windowTitle(), QStringLiteral("Enregistrer la lettre de motivation sous..."));
-        QCOMPARE(d->defaultSuffix(), QStringLiteral("rtf"));
+        QCOMPARE(d->nameFilters(), (QStringList{QStringLiteral("Document PDF (*.pdf)"), QStringLiteral("Texte enrichi (*.rtf)"),
+                                                QStringLiteral("Document OpenDocument (*.odt)")}));
+        QCOMPARE(d->selectedNameFilter(), QStringLiteral("Texte enrichi (*.rtf)"));
         QCOMPARE(d->acceptMode(), QFileDialog::AcceptSave);
         QVERIFY(d->testOption(QFileDialog::DontConfirmOverwrite));
-        // The name is proposed without extension; the dialog adds it.
-        QCOMPARE(QFileInfo(d->selectedFiles().value(0)).fileName(), QStringLiteral("Lettre_de_motivation_Dupont.rtf"));
+        // The name is proposed without extension; the chosen format adds it.
+        QCOMPARE(QFileInfo(d->selectedFiles().value(0)).fileName(), QStringLiteral("Lettre_de_motivation_Dupont"));
     }
 
     // The real dialog: a name typed without extension gets ".rtf", a file there is replaced.
@@ -238,6 +241,58 @@ private slots:
         QCOMPARE(titre, QStringLiteral("Enregistrer la lettre de motivation sous..."));
         QCOMPARE(lire(ancien.fileName()), QString::fromLatin1(LettreEnRtf(*e.document())));
         QVERIFY(m_erreurs.isEmpty());
+
+        // The PDF filter chosen in the list: the name gets ".pdf" and the file is a PDF.
+        QTimer::singleShot(0, this, [&] {
+            auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            auto *types = d ? d->findChild<QComboBox *>(QStringLiteral("fileTypeCombo")) : nullptr;
+            if (!types)
+                return;
+            QCOMPARE(types->count(), 3);
+            types->setCurrentIndex(0);
+            d->setDirectory(dossier);
+            d->selectFile(QStringLiteral("ma lettre"));
+            static_cast<QDialog *>(d)->accept();
+        });
+        QVERIFY(EnregistrerLettre(nullptr, *e.document(), QStringLiteral("dupont")));
+        QVERIFY2(lire(dossier + QStringLiteral("/ma lettre.pdf")).startsWith(QStringLiteral("%PDF")),
+                 qPrintable(QDir(dossier).entryList(QDir::Files).join(u'|')));
+    }
+
+    // The extension typed decides the format, otherwise the chosen filter, whose extension
+    // the name gets.
+    void formatDeLEnregistrement_data()
+    {
+        QTest::addColumn<int>("filtre");
+        QTest::addColumn<QString>("saisi");
+        QTest::addColumn<QString>("ecrit");
+        QTest::addColumn<QByteArray>("debut");
+        QTest::newRow("RTF par défaut") << 1 << "a" << "a.rtf" << QByteArray("{\\rtf1");
+        QTest::newRow("filtre ODT") << 2 << "b" << "b.odt" << QByteArray("PK");
+        QTest::newRow("extension PDF, filtre ODT") << 2 << "c.PDF" << "c.PDF" << QByteArray("%PDF");
+        QTest::newRow("extension RTF, filtre PDF") << 0 << "d.rtf" << "d.rtf" << QByteArray("{\\rtf1");
+        QTest::newRow("autre extension") << 0 << "e.txt" << "e.txt" << QByteArray("%PDF");
+    }
+
+    void formatDeLEnregistrement()
+    {
+        QFETCH(int, filtre);
+        QFETCH(QString, saisi);
+        QFETCH(QString, ecrit);
+        QFETCH(QByteArray, debut);
+        Editor e;
+        lettre(e, 1);
+        const QString dossier = m_racine.filePath(QStringLiteral("formats"));
+        QVERIFY(QDir().mkpath(dossier));
+        RemplacerDialogueEnregistrement([&](QFileDialog &d) {
+            d.selectNameFilter(FiltresEnregistrement().at(filtre));
+            return dossier + u'/' + saisi;
+        });
+        QVERIFY(EnregistrerLettre(nullptr, *e.document(), QStringLiteral("dupont"), QStringLiteral("Jean Dupont")));
+        RemplacerDialogueEnregistrement({});
+        QFile f(dossier + u'/' + ecrit);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().startsWith(debut));
     }
 
     // Cancel writes nothing and says nothing; a place that cannot be written is reported.

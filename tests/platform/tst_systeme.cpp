@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QCoreApplication>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -130,6 +131,15 @@ private slots:
         QCOMPARE(DossierProgramme(), m_tmp + u'/');
         RemplacerDossierProgramme(QString());
         QCOMPARE(DossierProgramme(), QCoreApplication::applicationDirPath() + u'/');
+    }
+
+    // Qt's own dialogs speak French whatever the user's language.
+    void traductionsDeQt()
+    {
+        qputenv("LANG", "en_US.UTF-8");
+        QVERIFY2(ChargerTraductionsQt(), "qt6-translations-l10n is missing: scripts/setup.sh installs it");
+        QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Imprimer"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Save As"), QStringLiteral("Enregistrer sous"));
     }
 
     void ressourceInconnue() { QVERIFY(!RessourceEmbarquee(QStringLiteral("n'existe pas")).has_value()); }

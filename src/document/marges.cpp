@@ -1,4 +1,4 @@
-#include "editor/marges.h"
+#include "document/marges.h"
 
 #include <QPrinter>
 
