@@ -20,6 +20,7 @@ void CreerFenetres()
     Form4 = new TForm4;
     FormsDialog = new TFormsDialog;
     Form2->SettingsFile = Form1->SettingsFile;
+    Form3->afficherEmplacementProfils(Form1->SettingsFile);
     Form1->FormsDialog = FormsDialog;
     Form2->FormsDialog = FormsDialog;
     // The windows talk through these: the main window's profile shown in the editor, each

@@ -164,7 +164,7 @@ void TForm1::FormCreate()
     const QString temporaire = DossierTemporaire();
     // A refused temporary folder leaves the working folder empty; a generation says so.
     WorkFolder = temporaire.isEmpty() ? QString() : temporaire + QStringLiteral("Vendelair/");
-    SettingsFile = DossierProgramme + QStringLiteral("Vendelair.ini");
+    SettingsFile = ::SettingsFile::emplacement(DossierProgramme);
     ListerProfiles();
 
     PanDroite->GetFontNames();

@@ -11,6 +11,7 @@
 #include "widgets/transparence.h"
 #include "widgets/twavedimage.h"
 
+#include <QDir>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -175,6 +176,16 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent, FenetreFixe::Drapeaux | Qt::Wi
     if (besoin > 0)
         sPanel2->setGeometry(sPanel2->x() - besoin, sPanel2->y(), sPanel2->width() + besoin, sPanel2->height());
 
+    // Where the profiles are kept, so that a user can save them or take them along.
+    PanProfils = panneau(this, "PanProfils", QRect(92, 200, 330, 65), 1);
+    LabelProfils = etiquette(PanProfils, "LabelProfils", QStringLiteral("Vos profils sont enregistrés dans :"),
+                             verdana(8, true), 10, 10);
+    LabelCheminProfils = etiquette(PanProfils, "LabelCheminProfils", QString(), verdana(8), 10, 30);
+    LabelCheminProfils->setWordWrap(true);
+    LabelCheminProfils->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelCheminProfils->setGeometry(10, 30, PanProfils->width() - 20, PanProfils->height() - 38);
+    LabelCheminProfils->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
     // Thanks to what the program is built with.
     sPanel1 = panneau(PanelAbout, "sPanel1", QRect(416, 264, 284, 75), 1);
     Label8 = etiquette(sPanel1, "Label8", QStringLiteral("Remerciements"), verdana(10, true), 0, 0);
@@ -288,6 +299,12 @@ void TForm3::LabelURL6Click()
 void TForm3::LabelURL8Click()
 {
     OuvrirLicence(QStringLiteral("MPL"), QStringLiteral("MPL.txt"));
+}
+
+void TForm3::afficherEmplacementProfils(const QString &chemin)
+{
+    // A long path breaks at its separators.
+    LabelCheminProfils->setText(QDir::toNativeSeparators(chemin).replace(u'/', QStringLiteral("/\u200B")));
 }
 
 void TForm3::montrerModale()

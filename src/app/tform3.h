@@ -38,6 +38,10 @@ public:
     QLabel *ImageWebsite = nullptr;
     TLabelURL *UrlWebsite = nullptr;
     SPanel *sPanel1 = nullptr;
+    // Where the profiles are kept.
+    SPanel *PanProfils = nullptr;
+    QLabel *LabelProfils = nullptr;
+    QLabel *LabelCheminProfils = nullptr;
     QLabel *Label8 = nullptr;
     TLabelURL *LabelURL5 = nullptr;
     QLabel *Label1 = nullptr;
@@ -53,6 +57,9 @@ public:
     // the desktop's text viewer. A missing notice or an unusable folder is reported in
     // the standard error box; nothing is written or opened then.
     void OuvrirLicence(const QString &ressource, const QString &fichier);
+
+    // The settings file the profiles are kept in, as the window shows it.
+    void afficherEmplacementProfils(const QString &chemin);
 
     // Shows the window above the others, the rest of the program waiting until it closes.
     void montrerModale();

@@ -3,8 +3,11 @@
 #include "platform/ecriture.h"
 #include "platform/fichierini.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QStandardPaths>
 
 #include <cerrno>
 
@@ -15,6 +18,26 @@ const QString CleDernierProfile = QStringLiteral("DernierProfile");
 const QString Prefixe = QStringLiteral("Profile_");
 
 } // namespace
+
+QString SettingsFile::emplacement(const QString &dossierProgramme)
+{
+    const QString aCote = dossierProgramme + QStringLiteral("Vendelair.ini");
+    const QFileInfo fichier(aCote);
+    if (QFileInfo(dossierProgramme).isWritable() || (fichier.exists() && fichier.isWritable()))
+        return aCote;
+    const QString dossier =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/vendelair/");
+    const QString personnel = dossier + QStringLiteral("Vendelair.ini");
+    QDir().mkpath(dossier);
+    if (!QFileInfo::exists(personnel) && fichier.exists()) {
+        // The profiles that came with the program are where the user's will be. Should the
+        // copy fail, the next start tries again: the file beside the program is untouched.
+        QFile depart(aCote);
+        if (depart.open(QIODevice::ReadOnly))
+            EcrireFichierAtomique(personnel, depart.readAll());
+    }
+    return personnel;
+}
 
 // One change of the file, from reading it to replacing it, under a lock beside it, so that
 // two running programs saving at once each keep the other's profiles. A file that exists

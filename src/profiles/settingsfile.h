@@ -9,7 +9,7 @@ class FichierIni;
 
 #include <functional>
 
-// The settings file "Vendelair.ini" beside the program: one section per profile
+// The settings file "Vendelair.ini": one section per profile
 // ("Profile_" followed by its name) and "DernierProfile" in "General". Every operation
 // reads the file afresh; every change replaces the file in one atomic write, under a lock
 // that other running programs respect, so a refused write leaves the previous file whole
@@ -18,6 +18,14 @@ class SettingsFile
 {
 public:
     explicit SettingsFile(QString chemin) : m_chemin(std::move(chemin)) {}
+
+    // Where the settings file lives for a program in dossierProgramme (ending with '/'):
+    // beside it when that folder is writable or a writable "Vendelair.ini" stands there (a
+    // program copied into a folder of its own); otherwise the user's own file
+    // "vendelair/Vendelair.ini" in the standard configuration folder ($XDG_CONFIG_HOME),
+    // which the first time starts as a copy of a read-only "Vendelair.ini" beside the
+    // program when there is one. Nothing is written beside the program in that case.
+    static QString emplacement(const QString &dossierProgramme);
 
     const QString &chemin() const { return m_chemin; }
 

@@ -2,10 +2,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QDate>
 #include <QTest>
 
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 class TestSettingsFile : public QObject
@@ -84,6 +87,73 @@ private slots:
         SettingsFile s(m_ini);
         QCOMPARE(s.EnumererProfiles(), noms);
         QCOMPARE(s.LireDernierProfile(), dernier);
+    }
+
+    // A program folder nobody may write into: a read-only file system for root (who may
+    // write anywhere else), the permission bits for anyone else. `ini` is put there first.
+    static bool dossierEnLectureSeule(const QString &dossier, const QByteArray &ini)
+    {
+        QDir().mkpath(dossier);
+        const QByteArray chemin = QFile::encodeName(dossier);
+        if (::geteuid() == 0 && ::mount("tmpfs", chemin.constData(), "tmpfs", 0, "size=64k") != 0)
+            return false;
+        if (!ini.isEmpty()) {
+            QFile f(dossier + QStringLiteral("/Vendelair.ini"));
+            if (!f.open(QIODevice::WriteOnly) || f.write(ini) != ini.size())
+                return false;
+        }
+        if (::geteuid() == 0)
+            return ::mount("tmpfs", chemin.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k") == 0;
+        return ::chmod(chemin.constData(), 0555) == 0;
+    }
+
+    // Beside a program in a folder of its own; in the user's configuration folder for an
+    // installed one, starting from the file that came with it, which stays as it was.
+    void emplacement()
+    {
+        const QString config = m_dossier.filePath(QStringLiteral("config"));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+        const QString portable = m_dossier.filePath(QStringLiteral("portable/"));
+        QVERIFY(QDir().mkpath(portable));
+        QCOMPARE(SettingsFile::emplacement(portable), portable + QStringLiteral("Vendelair.ini"));
+        QVERIFY(!QFileInfo::exists(config + QStringLiteral("/vendelair")));
+
+        const QString installe = m_dossier.filePath(QStringLiteral("installe"));
+        const QString exemple = m_dossier.filePath(QStringLiteral("exemple"));
+        const QByteArray livre = "[Profile_Livr\xe9]\r\nEdNom=Martin\r\n";
+        // Writable again at the end, whatever happens.
+        struct Liberer
+        {
+            QStringList dossiers;
+            ~Liberer()
+            {
+                for (const QString &d : dossiers)
+                    if (::geteuid() == 0)
+                        ::umount(QFile::encodeName(d).constData());
+                    else
+                        ::chmod(QFile::encodeName(d).constData(), 0755);
+            }
+        } liberer{{installe, exemple}};
+        if (!dossierEnLectureSeule(installe, QByteArray()) || !dossierEnLectureSeule(exemple, livre))
+            QSKIP("this machine does not let the test make a read-only folder");
+        const QString personnel = config + QStringLiteral("/vendelair/Vendelair.ini");
+        QCOMPARE(SettingsFile::emplacement(installe + u'/'), personnel);
+        QVERIFY(QDir(installe).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+        SettingsFile installeVide(personnel);
+        QVERIFY(installeVide.SauverProfile(Profile{}));
+
+        // The file that came with the program is copied once, never over the user's own.
+        QVERIFY(QFile::remove(personnel));
+        QCOMPARE(SettingsFile::emplacement(exemple + u'/'), personnel);
+        QCOMPARE(SettingsFile(personnel).EnumererProfiles(), QStringList{QStringLiteral("Livré")});
+        Profile p;
+        p.definir("EdProfileName", QStringLiteral("Moi"));
+        QVERIFY(SettingsFile(personnel).SauverProfile(p));
+        QCOMPARE(SettingsFile::emplacement(exemple + u'/'), personnel);
+        QCOMPARE(SettingsFile(personnel).EnumererProfiles(), (QStringList{QStringLiteral("Livré"), QStringLiteral("Moi")}));
+        QFile livreLu(exemple + QStringLiteral("/Vendelair.ini"));
+        QVERIFY(livreLu.open(QIODevice::ReadOnly));
+        QCOMPARE(livreLu.readAll(), livre);
     }
 
     // Stored profiles count years from 2007; the list reaches five years past this one.
