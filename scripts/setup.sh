@@ -10,6 +10,7 @@ paquets=(
   fonts-dejavu-core fonts-liberation2
   xvfb xauth imagemagick poppler-utils unrtf unzip
   grammalecte-cli
+  dpkg-dev desktop-file-utils appstream lintian
 )
 
 manquants=()

@@ -4,7 +4,11 @@
 #include "app/tform2.h"
 #include "app/tform4.h"
 #include "app/tform3.h"
+#include "platform/systeme.h"
+#include "profiles/settingsfile.h"
 #include "widgets/tformsdialog.h"
+
+#include <QTextStream>
 
 TForm1 *Form1 = nullptr;
 TForm2 *Form2 = nullptr;
@@ -58,4 +62,31 @@ void DetruireFenetres()
     Form3 = nullptr;
     Form2 = nullptr;
     Form1 = nullptr;
+}
+
+int EssaiEnregistrement()
+{
+    const QString chemin = SettingsFile::emplacement(DossierProgramme());
+    SettingsFile fichier(chemin);
+    QTextStream sortie(stdout), erreurs(stderr);
+    const QString nom = QStringLiteral("Essai d'installation");
+    const QString dernier = fichier.LireDernierProfile();
+    Profile essai;
+    essai.remplirExemple();
+    essai.definir("EdProfileName", nom);
+    if (!fichier.SauverProfile(essai)) {
+        erreurs << fichier.erreur() << Qt::endl;
+        return 1;
+    }
+    const bool relu = fichier.EnumererProfiles().contains(nom);
+    if (!fichier.SupprimerProfile(nom) || !fichier.EcrireDernierProfile(dernier)) {
+        erreurs << fichier.erreur() << Qt::endl;
+        return 1;
+    }
+    if (!relu) {
+        erreurs << QStringLiteral("Le profil d'essai n'a pas pu être relu dans %1.").arg(chemin) << Qt::endl;
+        return 1;
+    }
+    sortie << QStringLiteral("Les profils sont enregistrés dans %1.").arg(chemin) << Qt::endl;
+    return 0;
 }

@@ -19,3 +19,8 @@ extern TFormsDialog *FormsDialog;
 void CreerFenetres();
 // Destroys the five windows (tests start the program several times in one process).
 void DetruireFenetres();
+
+// For packagers and support: saves a trial profile in the settings file the program would
+// use, reads it back, deletes it again (the last profile chosen is kept) and says on the
+// standard output where profiles are kept. 0 when all of it worked.
+int EssaiEnregistrement();
