@@ -11,6 +11,7 @@ paquets=(
   xvfb xauth imagemagick poppler-utils unrtf unzip
   grammalecte-cli
   dpkg-dev desktop-file-utils appstream lintian
+  libhunspell-dev hunspell-fr
 )
 
 manquants=()

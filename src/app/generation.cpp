@@ -7,6 +7,7 @@
 #include "letter/casse.h"
 #include "letter/composeur.h"
 #include "letter/corpus.h"
+#include "letter/orthographe.h"
 #include "editor/editor.h"
 #include "platform/systeme.h"
 #include "widgets/ecran.h"
@@ -144,7 +145,10 @@ void TForm1::ecrireLettre(const QString &temporaire, const QString &pourquoi)
     EtapesSelection etapes;
     etapes.progression = [this] { Progression(); };
     etapes.pomper = [] { QCoreApplication::processEvents(); };
-    const LettreComposee lettre = ComposerLettre(donneesLettre(), WorkFolder, etapes);
+    const DonneesLettre donnees = donneesLettre();
+    const LettreComposee lettre = ComposerLettre(donnees, WorkFolder, etapes);
+    // What the user gave the letter is never flagged as misspelt.
+    Orthographe::partagee()->accepterTextes(donnees.textesDeLUtilisateur());
     if (lettre.oublierSecondeExperience)
         sComboBox3->setCurrentIndex(-1);
     LetterSubject = lettre.sujet;

@@ -9,6 +9,7 @@
 #include "letter/detailscandidature.h"
 #include "letter/donneeslettre.h"
 #include "letter/experiences.h"
+#include "letter/orthographe.h"
 #include "platform/systeme.h"
 #include "widgets/ecran.h"
 #include "profiles/profile.h"
@@ -165,6 +166,14 @@ void TForm1::FormCreate()
     // A refused temporary folder leaves the working folder empty; a generation says so.
     WorkFolder = temporaire.isEmpty() ? QString() : temporaire + QStringLiteral("Vendelair/");
     SettingsFile = ::SettingsFile::emplacement(DossierProgramme);
+    // Spelling as the user left it last time.
+    Editor->definirOrthographe(Orthographe::partagee());
+    Editor->activerOrthographe(::SettingsFile(SettingsFile).LireOrthographe());
+    connect(Editor, &::Editor::orthographeBasculee, this, [this](bool active) {
+        ::SettingsFile fichier(SettingsFile);
+        if (!fichier.EcrireOrthographe(active))
+            AfficherErreurStandard(this, fichier.erreur());
+    });
     ListerProfiles();
 
     PanDroite->GetFontNames();

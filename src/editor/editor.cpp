@@ -1,6 +1,8 @@
 #include "editor/editor.h"
 
+#include "letter/orthographe.h"
 #include "platform/systeme.h"
+#include "widgets/ecran.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAbstractUndoItem>
@@ -84,16 +86,27 @@ std::optional<Lien> lienA(const QString &texte, int position)
     return std::nullopt;
 }
 
-// Links show underlined in a muted blue; the marks live in the layout only, so the letter
-// itself and its undo history never see them.
-class SurligneurLiens : public QSyntaxHighlighter
+// Links show underlined in a muted blue, words the dictionary does not know with a red
+// wavy line; the marks live in the layout only, so the letter itself, its undo history and
+// everything made from it (files, paper, e-mail) never see them.
+class Surligneur : public QSyntaxHighlighter
 {
 public:
     using QSyntaxHighlighter::QSyntaxHighlighter;
 
+    std::shared_ptr<Orthographe> orthographe;
+    bool verifier = false;
+
 protected:
     void highlightBlock(const QString &texte) override
     {
+        if (verifier && orthographe) {
+            QTextCharFormat faute;
+            faute.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
+            faute.setUnderlineColor(QColor(0xD0, 0x10, 0x10));
+            for (const Orthographe::Faute &f : orthographe->fautes(texte))
+                setFormat(f.debut, f.longueur, faute);
+        }
         QTextCharFormat lien;
         lien.setFontUnderline(true);
         lien.setForeground(CouleurLien);
@@ -147,6 +160,8 @@ public:
     bool silencieux = false;
     int etapesVues = 0;
     int changements = 0;
+
+    Surligneur *surligneur = nullptr;
 
     int pourcentZoom = 100;
     QImage dispositif; // the layout's paint device: its resolution is the zoom
@@ -380,7 +395,7 @@ Editor::Editor(QWidget *parent)
     setFont(QFont(QStringLiteral("Tahoma"), 11));
     d->doc->setDocumentMargin(MargeDocument);
     d->regler(100);
-    new SurligneurLiens(d->doc);
+    d->surligneur = new Surligneur(d->doc);
     viewport()->setMouseTracking(true);
 
     connect(d->doc, &QTextDocument::undoCommandAdded, d, [this] { d->etapeAjoutee(); });
@@ -839,9 +854,9 @@ bool Editor::canInsertFromMimeData(const QMimeData *source) const
     return source && QTextEdit::canInsertFromMimeData(source);
 }
 
-void Editor::contextMenuEvent(QContextMenuEvent *e)
+std::unique_ptr<QMenu> Editor::creerMenuContextuel(const QPoint &position)
 {
-    std::unique_ptr<QMenu> menu(createStandardContextMenu(e->pos()));
+    std::unique_ptr<QMenu> menu(createStandardContextMenu(position));
     const QString tab = QStringLiteral("\t");
     auto rebrancher = [&](QAction *action, const QString &texte, QKeySequence::StandardKey raccourci,
                           std::function<void()> commande, std::optional<bool> actif) {
@@ -882,5 +897,107 @@ void Editor::contextMenuEvent(QContextMenuEvent *e)
         else if (nom == u"select-all")
             rebrancher(action, QStringLiteral("&Tout sélectionner"), QKeySequence::SelectAll, nullptr, std::nullopt);
     }
-    menu->exec(e->globalPos());
+    ajouterMenuOrthographe(*menu, cursorForPosition(position).position());
+    return menu;
+}
+
+void Editor::ajouterMenuOrthographe(QMenu &menu, int position)
+{
+    QAction *premiere = menu.actions().value(0);
+    const auto inserer = [&](QAction *action) {
+        menu.insertAction(premiere, action);
+        return action;
+    };
+    const std::shared_ptr<Orthographe> &o = d->surligneur->orthographe;
+    // The flagged word under the mouse: its suggestions, then ignore it or keep it.
+    if (d->surligneur->verifier && o && o->disponible()) {
+        const QTextBlock bloc = d->doc->findBlock(position);
+        for (const Orthographe::Faute &f : o->fautes(bloc.text())) {
+            const int debut = bloc.position() + f.debut;
+            if (position < debut || position > debut + f.longueur)
+                continue;
+            const QString mot = bloc.text().mid(f.debut, f.longueur);
+            const QStringList suggestions = o->suggestions(mot, 6);
+            for (const QString &s : suggestions) {
+                QAction *a = inserer(new QAction(s, &menu));
+                a->setObjectName(QStringLiteral("suggestion"));
+                QFont gras = a->font();
+                gras.setBold(true);
+                a->setFont(gras);
+                connect(a, &QAction::triggered, this, [this, debut, f, s] { remplacer(debut, f.longueur, s); });
+            }
+            if (suggestions.isEmpty())
+                inserer(new QAction(QStringLiteral("(aucune suggestion)"), &menu))->setEnabled(false);
+            QAction *ignorer = inserer(new QAction(QStringLiteral("Ignorer"), &menu));
+            ignorer->setObjectName(QStringLiteral("ignorer"));
+            connect(ignorer, &QAction::triggered, this, [this, o, mot] {
+                o->ignorer(mot);
+                d->surligneur->rehighlight();
+            });
+            QAction *ajouter = inserer(new QAction(QStringLiteral("Ajouter au dictionnaire"), &menu));
+            ajouter->setObjectName(QStringLiteral("ajouter"));
+            connect(ajouter, &QAction::triggered, this, [this, o, mot] {
+                QString erreur;
+                if (!o->ajouter(mot, &erreur))
+                    AfficherErreurStandard(this, erreur);
+                d->surligneur->rehighlight();
+            });
+            menu.insertSeparator(premiere);
+            break;
+        }
+    }
+    QAction *verifier = inserer(new QAction(QStringLiteral("Vérifier l'orthographe"), &menu));
+    verifier->setObjectName(QStringLiteral("orthographe"));
+    if (!o || !o->disponible()) {
+        verifier->setText(QStringLiteral("Vérification de l'orthographe indisponible : aucun dictionnaire français "
+                                         "(paquet hunspell-fr)"));
+        verifier->setEnabled(false);
+    } else {
+        verifier->setCheckable(true);
+        verifier->setChecked(d->surligneur->verifier);
+        connect(verifier, &QAction::toggled, this, [this](bool oui) {
+            activerOrthographe(oui);
+            emit orthographeBasculee(oui);
+        });
+    }
+    menu.insertSeparator(premiere);
+}
+
+void Editor::remplacer(int debut, int longueur, const QString &texte)
+{
+    d->etape(Frappe, [&] {
+        QTextCursor c(d->doc);
+        c.setPosition(debut);
+        c.setPosition(debut + longueur, QTextCursor::KeepAnchor);
+        c.insertText(texte);
+    });
+}
+
+void Editor::definirOrthographe(std::shared_ptr<Orthographe> orthographe)
+{
+    d->surligneur->orthographe = std::move(orthographe);
+    d->surligneur->rehighlight();
+}
+
+void Editor::activerOrthographe(bool oui)
+{
+    if (d->surligneur->verifier == oui)
+        return;
+    d->surligneur->verifier = oui;
+    d->surligneur->rehighlight();
+}
+
+bool Editor::orthographeActive() const
+{
+    return d->surligneur->verifier && d->surligneur->orthographe && d->surligneur->orthographe->disponible();
+}
+
+void Editor::reverifierOrthographe()
+{
+    d->surligneur->rehighlight();
+}
+
+void Editor::contextMenuEvent(QContextMenuEvent *e)
+{
+    creerMenuContextuel(e->pos())->exec(e->globalPos());
 }

@@ -7,7 +7,11 @@
 #include <QTextCharFormat>
 #include <QTextEdit>
 
+#include <memory>
 #include <optional>
+
+class Orthographe;
+class QMenu;
 
 // The letter editor: a rich-text editor offering what the letter's commands ask of it.
 class Editor : public QTextEdit
@@ -91,7 +95,26 @@ public:
     // after debut and ends at or before fin (fin < 0: the end of the text).
     int chercher(const QString &texte, int debut, int fin, bool motEntier, bool respecterCasse) const;
 
+    // French spelling while typing: unknown words get a red wavy line on screen only. The
+    // checker is shared (the letter's own words are given to it by the window); checking
+    // is off until activated, and never on without a dictionary.
+    void definirOrthographe(std::shared_ptr<Orthographe> orthographe);
+    void activerOrthographe(bool oui);
+    bool orthographeActive() const;
+    // After the checker's accepted words changed.
+    void reverifierOrthographe();
+    // Replaces a stretch of the text, as one undo step.
+    void remplacer(int debut, int longueur, const QString &texte);
+
+    // The right-click menu at a point of the viewport: for a flagged word its suggestions,
+    // "Ignorer" and "Ajouter au dictionnaire", then the entry that turns checking on and
+    // off, then the usual editing entries. The menu is a child of the editor: it is to go
+    // before the editor does.
+    std::unique_ptr<QMenu> creerMenuContextuel(const QPoint &position);
+
 signals:
+    // The user turned spelling on or off from the menu.
+    void orthographeBasculee(bool active);
     // After every caret move or selection change, program-made ones included, and after
     // every undo or redo.
     void selectionModifiee();
@@ -106,6 +129,7 @@ protected:
     bool canInsertFromMimeData(const QMimeData *source) const override;
 
 private:
+    void ajouterMenuOrthographe(QMenu &menu, int position);
     void inputMethodEvent(QInputMethodEvent *e) override;
     void contextMenuEvent(QContextMenuEvent *e) override;
 

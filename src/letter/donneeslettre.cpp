@@ -33,3 +33,15 @@ ReponsesSelection DonneesLettre::reponsesSelection() const
     r.tailleEntreprise = tailleEntreprise;
     return r;
 }
+
+QStringList DonneesLettre::textesDeLUtilisateur() const
+{
+    QStringList textes{prenom,        nom,           adresse,          codePostal,   ville,
+                       telephone,     courriel,      societe,          nomDestinataire, service,
+                       referenceOffre, intituleOffre, publicationOffre, nomContact,   fonctionActuelle,
+                       phraseSecteur, phraseContact};
+    for (const QString &memo : experiences.memos)
+        textes << memo;
+    textes.removeAll(QString());
+    return textes;
+}

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 struct Profile;
 struct ReponsesSelection;
@@ -42,4 +43,7 @@ struct DonneesLettre
     // What narrows each paragraph's candidates.
     ReponsesSelection reponsesSelection() const;
     bool parCourriel() const { return typeCandidature >= 2; }
+    // What the letter takes from the user rather than from the program's texts: the
+    // profile's fields, the answers typed, and the phrases said for the sector and contact.
+    QStringList textesDeLUtilisateur() const;
 };

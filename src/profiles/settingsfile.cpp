@@ -128,6 +128,20 @@ bool SettingsFile::EcrireDernierProfile(const QString &nom)
     });
 }
 
+bool SettingsFile::LireOrthographe() const
+{
+    return FichierIni::lire(m_chemin).lireChaine(General, QStringLiteral("Orthographe"), QStringLiteral("1"))
+           != QLatin1String("0");
+}
+
+bool SettingsFile::EcrireOrthographe(bool active)
+{
+    return modifier([active](FichierIni &ini) {
+        ini.ecrireChaine(General, QStringLiteral("Orthographe"), active ? QStringLiteral("1") : QStringLiteral("0"));
+        return true;
+    });
+}
+
 bool SettingsFile::SauverProfile(const Profile &profil)
 {
     return modifier([&profil](FichierIni &ini) {

@@ -42,6 +42,9 @@ public:
     // The writes return false when the file could not be replaced; erreur() then holds
     // the message for the user and the file on disk is unchanged.
     bool EcrireDernierProfile(const QString &nom);
+    // Whether spelling is checked in the letter ("Orthographe" in "General", on when missing).
+    bool LireOrthographe() const;
+    bool EcrireOrthographe(bool active);
     // Writes the 21 fields under the profile's own EdProfileName, then names it in
     // "DernierProfile"; keys of the section beyond the 21 are kept.
     bool SauverProfile(const Profile &profil);

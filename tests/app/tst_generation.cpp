@@ -8,6 +8,7 @@
 #include "platform/cp1252.h"
 #include "editor/editor.h"
 #include "platform/systeme.h"
+#include "profiles/settingsfile.h"
 #include "app/tform2.h"
 #include "app/tform4.h"
 #include "widgets/clignotementlabel.h"
@@ -26,7 +27,9 @@
 #include <QFileDialog>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QMenu>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QUrlQuery>
 
 #include <unistd.h>
@@ -150,6 +153,37 @@ private slots:
         QCOMPARE(lignes().at(6), QStringLiteral("ATELIER ÉCLAIR"));
         QCOMPARE(lignes().first(), QStringLiteral("Hugo Ferrand"));
         QVERIFY(!fragments([](const AttributsTexte &a) { return a.couleur == QColor(255, 0, 0); }).isEmpty());
+    }
+
+    // Spelling in the generated letter: nothing of ours or of the user's flagged, a word
+    // typed wrong is; turned off, it stays off at the next start.
+    void orthographe()
+    {
+        const auto signales = [] {
+            QStringList r;
+            for (QTextBlock b = Form1->Editor->document()->begin(); b.isValid(); b = b.next())
+                for (const QTextLayout::FormatRange &f : b.layout()->formats())
+                    if (f.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+                        r << b.text().mid(f.start, f.length);
+            return r;
+        };
+        Form1->sBitBtn3Click();
+        QVERIFY(Form1->Editor->orthographeActive());
+        QCOMPARE(signales(), QStringList());
+        Form1->Editor->placerCurseur(0);
+        QTest::keyClicks(Form1->Editor, QStringLiteral("Motivaton "));
+        QCOMPARE(signales(), QStringList{QStringLiteral("Motivaton")});
+
+        std::unique_ptr<QMenu> menu = Form1->Editor->creerMenuContextuel(QPoint(5, 5));
+        for (QAction *a : menu->actions())
+            if (a->objectName() == QLatin1String("orthographe"))
+                a->trigger();
+        menu.reset();
+        QCOMPARE(signales(), QStringList());
+        QVERIFY(!::SettingsFile(Form1->SettingsFile).LireOrthographe());
+        DetruireFenetres();
+        FenetresTest::demarrerAvecLeProfilExemple();
+        QVERIFY(!Form1->Editor->orthographeActive());
     }
 
     // The forum's name typed in the contact panel reaches the letter; left empty, the mark
