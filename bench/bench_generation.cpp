@@ -2,6 +2,8 @@
 // deleting 520 small files, and how long filling four paragraphs takes without disk.
 // Not a test: run it by hand (build/bench_generation) and read the medians.
 
+#include "mesure.h"
+
 #include "letter/corpus.h"
 #include "letter/remplacement.h"
 #include "letter/selection.h"
@@ -18,12 +20,6 @@
 #include <cstdio>
 
 namespace {
-
-double mediane(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.at(v.size() / 2);
-}
 
 DonneesLettre donnees()
 {

@@ -6,6 +6,8 @@
 // default); the program itself works in $XDG_RUNTIME_DIR, a memory file system on most
 // desktops, so TMPDIR=/dev/shm measures what users get.
 
+#include "mesure.h"
+
 #include "app/demarrage.h"
 #include "app/tform1.h"
 #include "letter/corpus.h"
@@ -28,12 +30,6 @@
 #include <cstdio>
 
 namespace {
-
-double mediane(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.at(v.size() / 2);
-}
 
 // A line of /proc/self/status in kibibytes ("VmHWM", "VmRSS"), -1 when it cannot be read.
 long memoireKo(const char *cle)

@@ -4,11 +4,11 @@
 // Not a test: run it by hand, best from a Release build (QT_QPA_PLATFORM=offscreen
 // build/bench_orthographe), and read the medians. Target: a whole letter under 5 ms.
 
+#include "mesure.h"
+
 #include "editor/editor.h"
 #include "letter/composeur.h"
-#include "letter/detailscandidature.h"
 #include "letter/orthographe.h"
-#include "profiles/profile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,12 +21,6 @@
 #include <cstdio>
 
 namespace {
-
-double mediane(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.at(v.size() / 2);
-}
 
 int verifier(const Orthographe &o, const QTextDocument &lettre)
 {
@@ -41,19 +35,9 @@ int verifier(const Orthographe &o, const QTextDocument &lettre)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QTemporaryDir racine;
-    const QString travail = racine.filePath(QStringLiteral("Vendelair/"));
-    QDir().mkpath(travail);
-    Profile profil;
-    profil.remplirExemple();
-    DonneesLettre d;
-    d.reprendreProfil(profil);
-    d.phraseSecteur = DetailsCandidature::phrasesSecteur().at(52);
-    d.phraseContact = DetailsCandidature::phrasesContact().at(0);
-    d.experiencePrincipale = d.experiences.liste().at(1);
-    d.experienceSeconde = d.experiences.liste().at(2);
-    d.societe = QStringLiteral("FRANCE TELECOM");
-    const LettreComposee lettre = ComposerLettre(d, travail);
+    const QTemporaryDir racine;
+    const LettreComposee lettre = composerExemple(racine);
+    const DonneesLettre d = DonneesLettre::exemple();
 
     constexpr int Tours = 30;
     QElapsedTimer chrono;

@@ -2,11 +2,11 @@
 // information), and as ODT. Not a test: run it by hand, best from a Release build
 // (QT_QPA_PLATFORM=offscreen build/bench_pdf), and read the medians. Target: PDF under 100 ms.
 
+#include "mesure.h"
+
 #include "document/odt.h"
 #include "document/pdf.h"
 #include "letter/composeur.h"
-#include "letter/detailscandidature.h"
-#include "profiles/profile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,32 +16,11 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
-double mediane(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.at(v.size() / 2);
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    QTemporaryDir racine;
-    const QString travail = racine.filePath(QStringLiteral("Vendelair/"));
-    QDir().mkpath(travail);
-    Profile profil;
-    profil.remplirExemple();
-    DonneesLettre d;
-    d.reprendreProfil(profil);
-    d.phraseSecteur = DetailsCandidature::phrasesSecteur().at(52);
-    d.phraseContact = DetailsCandidature::phrasesContact().at(0);
-    d.experiencePrincipale = d.experiences.liste().at(1);
-    d.experienceSeconde = d.experiences.liste().at(2);
-    d.societe = QStringLiteral("FRANCE TELECOM");
-    const LettreComposee lettre = ComposerLettre(d, travail);
+    const QTemporaryDir racine;
+    const LettreComposee lettre = composerExemple(racine);
 
     constexpr int Tours = 30;
     QList<double> pdf, odt;

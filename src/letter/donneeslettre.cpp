@@ -1,7 +1,27 @@
 #include "letter/donneeslettre.h"
 
+#include "letter/detailscandidature.h"
 #include "letter/selection.h"
 #include "profiles/profile.h"
+
+DonneesLettre DonneesLettre::exemple()
+{
+    Profile profil;
+    profil.remplirExemple();
+    DonneesLettre d;
+    d.reprendreProfil(profil);
+    d.typeCandidature = 0;
+    d.phraseSecteur = DetailsCandidature::phrasesSecteur().value(52);
+    d.phraseContact = DetailsCandidature::phrasesContact().value(0);
+    const QStringList experiences = d.experiences.liste();
+    d.experiencePrincipale = experiences.value(1);
+    d.experienceSeconde = experiences.value(2);
+    d.societe = QStringLiteral("FRANCE TELECOM");
+    d.tailleEntreprise = 2;
+    for (QString *offre : {&d.referenceOffre, &d.intituleOffre, &d.publicationOffre, &d.nomContact})
+        *offre = QStringLiteral("XXXXXXXX");
+    return d;
+}
 
 void DonneesLettre::reprendreProfil(const Profile &profil)
 {

@@ -38,6 +38,11 @@ struct DonneesLettre
     QString moisDispo, anneeDispo;  // CombMoisDispo, CombAnneeDispo as shown
     Experiences experiences;        // the seven experience fields
 
+    // The example profile with the application the main window prepares for it: a
+    // spontaneous letter by post to FRANCE TELECOM, an international company, in marketing,
+    // its second and third experiences chosen, the offer's fields marked.
+    static DonneesLettre exemple();
+
     // Takes every field of the profile the letter uses.
     void reprendreProfil(const Profile &profil);
     // What narrows each paragraph's candidates.

@@ -2,8 +2,6 @@
 #include "document/odt.h"
 #include "document/pdf.h"
 #include "letter/composeur.h"
-#include "letter/detailscandidature.h"
-#include "profiles/profile.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,15 +39,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dossier.isValid());
-        Profile profil;
-        profil.remplirExemple();
-        DonneesLettre d;
-        d.reprendreProfil(profil);
-        d.phraseSecteur = DetailsCandidature::phrasesSecteur().at(52);
-        d.phraseContact = DetailsCandidature::phrasesContact().at(0);
-        d.experiencePrincipale = d.experiences.liste().at(1);
+        DonneesLettre d = DonneesLettre::exemple();
         d.societe = QStringLiteral("Société Coopérative Rhône-Alpes");
-        d.referenceOffre = d.intituleOffre = d.publicationOffre = d.nomContact = MarqueACompleter;
+        d.tailleEntreprise = 0;
         const QString travail = m_dossier.filePath(QStringLiteral("Vendelair/"));
         QVERIFY(QDir().mkpath(travail));
         m_lettre = std::move(ComposerLettre(d, travail).document);

@@ -24,26 +24,7 @@ private:
     QString m_travail;
     int m_heure = 0;
 
-    // The example profile and its ready-made application: spontaneous, by post, to a
-    // national company, two of its experiences chosen.
-    static DonneesLettre exemple()
-    {
-        Profile profil;
-        profil.remplirExemple();
-        DonneesLettre d;
-        d.reprendreProfil(profil);
-        d.typeCandidature = 0;
-        d.phraseSecteur = DetailsCandidature::phrasesSecteur().at(52);
-        d.phraseContact = DetailsCandidature::phrasesContact().at(0);
-        const QStringList experiences = d.experiences.liste();
-        d.experiencePrincipale = experiences.at(1);
-        d.experienceSeconde = experiences.at(2);
-        d.societe = QStringLiteral("FRANCE TELECOM");
-        d.tailleEntreprise = 2;
-        for (QString *offre : {&d.referenceOffre, &d.intituleOffre, &d.publicationOffre, &d.nomContact})
-            *offre = MarqueACompleter;
-        return d;
-    }
+    static DonneesLettre exemple() { return DonneesLettre::exemple(); }
 
     LettreComposee composer(const DonneesLettre &d)
     {
