@@ -3,6 +3,7 @@
 #include "document/odt.h"
 #include "document/pdf.h"
 #include "document/rtf.h"
+#include "platform/ecriture.h"
 
 #include <QFileInfo>
 
@@ -28,10 +29,18 @@ QString ExtensionDe(FormatFichier format)
 bool EnregistrerDocument(const QTextDocument &lettre, const QString &chemin, FormatFichier format,
                          const QString &titre, const QString &auteur, QString *erreur)
 {
+    QByteArray octets;
     switch (format) {
-    case FormatFichier::Pdf: return EnregistrerPdf(lettre, chemin, titre, auteur, erreur);
-    case FormatFichier::Odt: return EnregistrerOdt(lettre, chemin, erreur);
-    case FormatFichier::Rtf: break;
+    case FormatFichier::Pdf: octets = LettreEnPdf(lettre, titre, auteur); break;
+    case FormatFichier::Odt: octets = LettreEnOdt(lettre); break;
+    case FormatFichier::Rtf: octets = LettreEnRtf(lettre); break;
     }
-    return EnregistrerRtf(lettre, chemin, erreur);
+    QString raison;
+    if (octets.isEmpty())
+        raison = QStringLiteral("la mise en forme du fichier %1 a échoué").arg(ExtensionDe(format).toUpper());
+    else if (EcrireFichierAtomique(chemin, octets, &raison))
+        return true;
+    if (erreur)
+        *erreur = MessageEcritureImpossible(chemin, raison);
+    return false;
 }

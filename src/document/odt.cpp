@@ -1,7 +1,6 @@
 #include "document/odt.h"
 
 #include "letter/formatlettre.h"
-#include "platform/ecriture.h"
 
 #include <QBuffer>
 #include <QTextDocument>
@@ -18,17 +17,4 @@ QByteArray LettreEnOdt(const QTextDocument &lettre)
     if (!ecrivain.write(copie.get()))
         return {};
     return octets;
-}
-
-bool EnregistrerOdt(const QTextDocument &lettre, const QString &chemin, QString *erreur)
-{
-    const QByteArray odt = LettreEnOdt(lettre);
-    QString raison;
-    if (odt.isEmpty())
-        raison = QStringLiteral("l'écriture OpenDocument a échoué");
-    else if (EcrireFichierAtomique(chemin, odt, &raison))
-        return true;
-    if (erreur)
-        *erreur = MessageEcritureImpossible(chemin, raison);
-    return false;
 }

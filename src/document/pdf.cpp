@@ -2,7 +2,6 @@
 
 #include "document/impression.h"
 #include "document/marges.h"
-#include "platform/ecriture.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
@@ -78,18 +77,4 @@ QByteArray LettreEnPdf(const QTextDocument &lettre, const QString &titre, const 
     if (!ajouterInformation(octets, titre, auteur))
         return {};
     return octets;
-}
-
-bool EnregistrerPdf(const QTextDocument &lettre, const QString &chemin, const QString &titre, const QString &auteur,
-                    QString *erreur)
-{
-    const QByteArray pdf = LettreEnPdf(lettre, titre, auteur);
-    QString raison;
-    if (pdf.isEmpty())
-        raison = QStringLiteral("la mise en page PDF a échoué");
-    else if (EcrireFichierAtomique(chemin, pdf, &raison))
-        return true;
-    if (erreur)
-        *erreur = MessageEcritureImpossible(chemin, raison);
-    return false;
 }

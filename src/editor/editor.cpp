@@ -1,5 +1,6 @@
 #include "editor/editor.h"
 
+#include "letter/adresses.h"
 #include "letter/orthographe.h"
 #include "platform/systeme.h"
 #include "widgets/ecran.h"
@@ -47,16 +48,6 @@ using FormatLettre::alignementQt;
 using FormatLettre::ecrireAttributs;
 using FormatLettre::ecrireRetraits;
 
-// Web addresses and e-mail addresses typed in the letter.
-const QRegularExpression &expressionLiens()
-{
-    static const QRegularExpression expression(
-        QStringLiteral(R"((?<![\w@.])(?:https?://|www\.)[^\s<>"]*[^\s<>".,;:!?'()\[\]])"
-                       R"(|(?<![\w.%+-])[\w.%+-]+@[\w-]+(?:\.[\w-]+)*\.[a-z]{2,}(?![\w-]))"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
-    return expression;
-}
-
 struct Lien
 {
     int debut = 0;
@@ -77,7 +68,7 @@ QUrl cibleDuLien(const QString &texte)
 // included (a click on the right half of its last letter gives the position after it).
 std::optional<Lien> lienA(const QString &texte, int position)
 {
-    auto it = expressionLiens().globalMatch(texte);
+    auto it = ExpressionAdresses().globalMatch(texte);
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
         if (m.capturedStart() <= position && position <= m.capturedEnd())
@@ -110,7 +101,7 @@ protected:
         QTextCharFormat lien;
         lien.setFontUnderline(true);
         lien.setForeground(CouleurLien);
-        auto it = expressionLiens().globalMatch(texte);
+        auto it = ExpressionAdresses().globalMatch(texte);
         while (it.hasNext()) {
             const QRegularExpressionMatch m = it.next();
             setFormat(int(m.capturedStart()), int(m.capturedLength()), lien);

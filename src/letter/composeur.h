@@ -1,5 +1,6 @@
 #pragma once
 
+#include "letter/composition.h"
 #include "letter/donneeslettre.h"
 #include "letter/selection.h"
 
@@ -20,9 +21,6 @@ struct LettreComposee
     // The same experience was chosen twice: the second list is to show no choice afterwards.
     bool oublierSecondeExperience = false;
 };
-
-// What the user still has to fill in.
-inline const QString MarqueACompleter = QStringLiteral("XXXXXXXX");
 
 // One paragraph's template text from the corpus installed under `textes` (ending with
 // '/'): its candidates for the answers, one of them drawn from a seed taken from the

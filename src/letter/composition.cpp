@@ -18,7 +18,7 @@ void retirerPremier(QString &texte, QLatin1String motif)
 
 QString SujetLettre(const QString &typeCandidature, const QString &reference, const QString &intitule)
 {
-    const QString marque = QStringLiteral("XXXXXXXX");
+    const QString &marque = MarqueACompleter;
     QString sujet = typeCandidature;
     retirerPremier(sujet, QLatin1String(" par E-Mail"));
     retirerPremier(sujet, QLatin1String(" par courrier"));

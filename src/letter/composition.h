@@ -5,6 +5,9 @@
 
 // The fixed lines of a letter around its four paragraphs.
 
+// What the user still has to fill in: the letter shows it in red.
+inline const QString MarqueACompleter = QStringLiteral("XXXXXXXX");
+
 // The subject without "Objet: ": the kind of application less its " par E-Mail" or
 // " par courrier", its first XXXXXXXX replaced by the offer's reference, or by the offer's
 // title between straight double quotation marks when the reference is still the mark.

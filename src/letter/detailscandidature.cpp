@@ -1,5 +1,7 @@
 #include "letter/detailscandidature.h"
 
+#include "letter/composition.h"
+
 namespace DetailsCandidature {
 
 const QStringList &typesCandidature()
@@ -262,8 +264,8 @@ QString phraseContact(int indexContact, const QString &nomContact)
     // The forum's or meeting's name, once typed, takes the place of the mark.
     const bool rencontre = indexContact == 3 || indexContact == 4;
     const QString nom = nomContact.trimmed();
-    if (rencontre && !nom.isEmpty() && nom != QLatin1String("XXXXXXXX"))
-        phrase.replace(QLatin1String("XXXXXXXX"), nom);
+    if (rencontre && !nom.isEmpty() && nom != MarqueACompleter)
+        phrase.replace(MarqueACompleter, nom);
     return phrase;
 }
 

@@ -1,5 +1,6 @@
 #include "letter/donneeslettre.h"
 
+#include "letter/composition.h"
 #include "letter/detailscandidature.h"
 #include "letter/selection.h"
 #include "profiles/profile.h"
@@ -19,7 +20,7 @@ DonneesLettre DonneesLettre::exemple()
     d.societe = QStringLiteral("FRANCE TELECOM");
     d.tailleEntreprise = 2;
     for (QString *offre : {&d.referenceOffre, &d.intituleOffre, &d.publicationOffre, &d.nomContact})
-        *offre = QStringLiteral("XXXXXXXX");
+        *offre = MarqueACompleter;
     return d;
 }
 

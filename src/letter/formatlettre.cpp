@@ -11,9 +11,23 @@
 namespace FormatLettre {
 
 namespace {
+
 // A dynamic property of the document: plain QTextDocument has no place of its own for it.
 constexpr char ProprieteUnites[] = "vendelairUnitesParPoint";
+
+int alignementDe(Qt::Alignment a)
+{
+    const Qt::Alignment h = a & Qt::AlignHorizontal_Mask;
+    if (h & Qt::AlignJustify)
+        return AttributsParagraphe::Justifie;
+    if (h & Qt::AlignHCenter)
+        return AttributsParagraphe::Centre;
+    if (h & (Qt::AlignRight | Qt::AlignTrailing))
+        return AttributsParagraphe::Droite;
+    return AttributsParagraphe::Gauche;
 }
+
+} // namespace
 
 void ecrireRetraits(QTextBlockFormat &f, const AttributsParagraphe &p, qreal unitesParPoint)
 {
@@ -83,18 +97,6 @@ std::unique_ptr<QTextDocument> copieALEchelle(const QTextDocument &lettre, qreal
     }
     definirUnitesParPoint(*copie, unites);
     return copie;
-}
-
-int alignementDe(Qt::Alignment a)
-{
-    const Qt::Alignment h = a & Qt::AlignHorizontal_Mask;
-    if (h & Qt::AlignJustify)
-        return AttributsParagraphe::Justifie;
-    if (h & Qt::AlignHCenter)
-        return AttributsParagraphe::Centre;
-    if (h & (Qt::AlignRight | Qt::AlignTrailing))
-        return AttributsParagraphe::Droite;
-    return AttributsParagraphe::Gauche;
 }
 
 Qt::Alignment alignementQt(int a)

@@ -75,7 +75,6 @@ AttributsParagraphe paragrapheDuBloc(const QTextBlock &bloc);
 std::unique_ptr<QTextDocument> copieALEchelle(const QTextDocument &lettre, qreal unitesParPoint);
 
 Qt::Alignment alignementQt(int alignement);
-int alignementDe(Qt::Alignment alignement);
 
 // Character attributes: written into a format (a size or face of 0 or empty leaves the
 // format's own), and read from one with the face and size resolved against a base font.

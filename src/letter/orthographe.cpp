@@ -1,5 +1,6 @@
 #include "letter/orthographe.h"
 
+#include "letter/adresses.h"
 #include "platform/ecriture.h"
 
 #include <QDir>
@@ -18,14 +19,6 @@ const QRegularExpression &expressionMots()
 {
     static const QRegularExpression e(QStringLiteral("[\\p{L}\\p{M}\\d]+(?:['’\\-][\\p{L}\\p{M}\\d]+)*"),
                                       QRegularExpression::UseUnicodePropertiesOption);
-    return e;
-}
-
-// E-mail and web addresses, which are not words.
-const QRegularExpression &expressionAdresses()
-{
-    static const QRegularExpression e(QStringLiteral("\\S+@\\S+|(?:https?://|www\\.)\\S+"),
-                                      QRegularExpression::CaseInsensitiveOption);
     return e;
 }
 
@@ -124,7 +117,8 @@ bool Orthographe::correct(const QString &mot) const
     if (marque.match(mot).hasMatch() || accepte(mot) || connuDuDictionnaire(mot))
         return true;
     // An elided article before a word of the user's ("d'Océalis").
-    const qsizetype apostrophe = mot.indexOf(QRegularExpression(QStringLiteral("['’]")));
+    static const QRegularExpression apostrophes(QStringLiteral("['’]"));
+    const qsizetype apostrophe = mot.indexOf(apostrophes);
     if (apostrophe > 0 && particuleElidee(mot.left(apostrophe)))
         return correct(mot.mid(apostrophe + 1));
     // A compound whose every part is right ("Wi-Fi", "Rhône-Alpes").
@@ -142,7 +136,7 @@ QList<Orthographe::Faute> Orthographe::fautes(const QString &paragraphe) const
     if (!m_hunspell)
         return r;
     QList<std::pair<qsizetype, qsizetype>> adresses;
-    for (auto it = expressionAdresses().globalMatch(paragraphe); it.hasNext();) {
+    for (auto it = ExpressionAdresses().globalMatch(paragraphe); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         adresses << std::pair(m.capturedStart(), m.capturedEnd());
     }
@@ -180,7 +174,6 @@ void Orthographe::accepterTextes(const QStringList &textes)
 
 void Orthographe::ignorer(const QString &mot)
 {
-    m_ignores.insert(normaliser(mot));
     m_acceptes.insert(normaliser(mot));
 }
 

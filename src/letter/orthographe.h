@@ -66,7 +66,6 @@ private:
     QString m_cheminListe;
     QStringList m_personnels; // in the order they were added, as the file keeps them
     QSet<QString> m_acceptes; // lower case: the user's list, ignored words, the letter's
-    QSet<QString> m_ignores;
     QSet<QString> m_lettre;
     mutable QHash<QString, bool> m_cache;
 };

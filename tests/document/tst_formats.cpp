@@ -89,7 +89,7 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("unzip")).isEmpty())
             QSKIP("unzip n'est pas installé");
         const QString chemin = m_dossier.filePath(QStringLiteral("lettre.odt"));
-        QVERIFY(EnregistrerOdt(*m_lettre, chemin));
+        QVERIFY(EnregistrerDocument(*m_lettre, chemin, FormatFichier::Odt, QString(), QString()));
         const QString contenu = executer(QStringLiteral("unzip"), {QStringLiteral("-p"), chemin, QStringLiteral("content.xml")});
         QVERIFY2(contenu.contains(QStringLiteral("SOCIÉTÉ COOPÉRATIVE RHÔNE-ALPES")), qPrintable(contenu.left(2000)));
         QVERIFY(contenu.contains(QStringLiteral("Madame, Monsieur,")));
